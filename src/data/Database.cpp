@@ -1,0 +1,365 @@
+#include "Database.h"
+
+#include "MqLib.h"
+#include "RecordSet.h"
+#include "Seams.h"
+#include "SqliteExtensions.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+TDBParameter DBParam(const QString& name, const QVariant& value) { return {name, value}; }
+TxDBParameter xDBParam(const QString& name, const QByteArray& stream) { return {name, stream}; }
+
+namespace {
+QAtomicInt g_connectionSerial;
+TDatabase* g_global = nullptr;
+thread_local TDatabase* t_current = nullptr;
+
+const QString kSQLite = QStringLiteral("SQLite");
+const QString kPostgreSQL = QStringLiteral("PostgreSQL");
+}  // namespace
+
+TDatabase::TDatabase()
+    : m_connectionName(QStringLiteral("mq%1").arg(g_connectionSerial.fetchAndAddRelaxed(1)))
+{
+}
+
+TDatabase::~TDatabase()
+{
+    m_shared.reset();
+    if (m_db.isValid()) {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+}
+
+QString TDatabase::ValueOf(const QString& connectionString, const QString& key)
+{
+    // A key counts only where an item starts, so "Data Source" is not found inside another key.
+    int from = 0;
+    while (true) {
+        const int at = connectionString.indexOf(key, from, Qt::CaseInsensitive);
+        if (at < 0) return QString();
+        int b = at - 1;
+        while (b >= 0 && connectionString[b] == u' ') --b;
+        int a = at + key.size();
+        while (a < connectionString.size() && connectionString[a] == u' ') ++a;
+        if ((b < 0 || connectionString[b] == u';') && a < connectionString.size()
+            && connectionString[a] == u'=') {
+            const int end = connectionString.indexOf(u';', a + 1);
+            return (end < 0 ? connectionString.mid(a + 1) : connectionString.mid(a + 1, end - a - 1)).trimmed();
+        }
+        from = at + 1;
+    }
+}
+
+TEngine TDatabase::EngineOf(const QString& connectionString)
+{
+    const QString provider = ValueOf(connectionString, QStringLiteral("Provider"));
+    if (provider.compare(kSQLite, Qt::CaseInsensitive) == 0) return TEngine::SQLite;
+    if (provider.compare(kPostgreSQL, Qt::CaseInsensitive) == 0) return TEngine::PostgreSQL;
+    return TEngine::None;
+}
+
+bool TDatabase::Connect(const QString& connectionString, bool createFile)
+{
+    SetConnected(false);
+    m_connectionString = connectionString;
+    m_lastConnectError.clear();
+    try {
+        if (!openFromString(createFile)) throw EDatabaseError(m_lastConnectError);
+    } catch (const EDatabaseError& e) {
+        m_lastConnectError = e.Message();
+        SetConnected(false);
+        ShowInfo(QStringLiteral("连接时失败,提示如下:\r\n%1").arg(e.Message()));
+    }
+    return Connected();
+}
+
+bool TDatabase::openFromString(bool createFile)
+{
+    m_engine = EngineOf(m_connectionString);
+    if (m_engine == TEngine::None) {
+        m_lastConnectError = QStringLiteral("不支持的数据库提供者: %1")
+                                 .arg(ValueOf(m_connectionString, QStringLiteral("Provider")));
+        return false;
+    }
+    if (m_db.isValid()) {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    const QString source = GetDataSource();
+    if (m_engine == TEngine::SQLite) {
+        if (source.isEmpty()) {
+            m_lastConnectError = QStringLiteral("没有指定数据库文件");
+            return false;
+        }
+        if (!createFile && !QFileInfo::exists(source)) {
+            m_lastConnectError = QStringLiteral("数据库文件不存在: %1").arg(source);
+            return false;
+        }
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        m_db.setDatabaseName(source);
+        m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000"));
+    } else {
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
+        m_db.setHostName(source);
+        const QString port = ValueOf(m_connectionString, QStringLiteral("Port"));
+        if (!port.isEmpty()) m_db.setPort(port.toInt());
+        m_db.setDatabaseName(ValueOf(m_connectionString, QStringLiteral("Initial Catalog")));
+        m_db.setUserName(ValueOf(m_connectionString, QStringLiteral("User ID")));
+        m_db.setPassword(ValueOf(m_connectionString, QStringLiteral("Password")));
+        m_db.setConnectOptions(QStringLiteral("connect_timeout=20"));
+    }
+    m_db.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    if (!m_db.open()) {
+        m_lastConnectError = m_db.lastError().text();
+        return false;
+    }
+    m_transLevel = 0;
+    if (m_engine == TEngine::SQLite) {
+        setupSqlite();
+    } else {
+        run(QStringLiteral("set client_min_messages to warning"));
+    }
+    return true;
+}
+
+void TDatabase::setupSqlite()
+{
+    const QVariant handle = m_db.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+        RegisterSqliteExtensions(*static_cast<sqlite3* const*>(handle.data()));
+    }
+    run(QStringLiteral("PRAGMA foreign_keys = ON"));
+    run(QStringLiteral("PRAGMA journal_mode = WAL"));
+    run(QStringLiteral("PRAGMA synchronous = NORMAL"));
+}
+
+void TDatabase::run(const QString& sql)
+{
+    QSqlQuery q(m_db);
+    ++m_statements;
+    if (!q.exec(sql)) fail(q.lastError().text(), sql);
+}
+
+bool TDatabase::Connected() const { return m_db.isValid() && m_db.isOpen(); }
+
+void TDatabase::SetConnected(bool value)
+{
+    if (value == Connected()) return;
+    if (value) {
+        if (!openFromString(false)) throw EDatabaseError(m_lastConnectError);
+    } else {
+        m_transLevel = 0;
+        m_db.close();
+    }
+}
+
+void TDatabase::ensureOpen()
+{
+    if (!Connected()) SetConnected(true);
+}
+
+void TDatabase::fail(const QString& driverText, const QString& sql) const
+{
+    throw EDatabaseError(driverText + QStringLiteral("\r\n") + sql);
+}
+
+QVariant TDatabase::BindValue(const QVariant& v) const
+{
+    if (!v.isValid() || v.isNull()) return v;
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+        return v.toBool() ? 1 : 0;
+    case QMetaType::QDate:
+        return m_engine == TEngine::SQLite ? QVariant(v.toDate().toString(QStringLiteral("yyyy-MM-dd"))) : v;
+    case QMetaType::QDateTime: {
+        const QDateTime dt = v.toDateTime();
+        if (m_engine != TEngine::SQLite) return dt;
+        // Business dates carry no time of day; a midnight value is stored as the date alone.
+        if (dt.time() == QTime(0, 0)) return dt.date().toString(QStringLiteral("yyyy-MM-dd"));
+        return dt.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    }
+    default:
+        return v;
+    }
+}
+
+bool TDatabase::execute(QSqlQuery& q, const QString& sql, const TDBParameters& params,
+                        const TxDBParameters& blobs)
+{
+    const TTranslatedSql t = TSqlDialect::Translate(sql, m_engine);
+    // Statements without markers run directly: PostgreSQL cannot prepare DDL, and it saves a trip.
+    if (t.ParamNames.isEmpty() && params.isEmpty() && blobs.isEmpty()) return q.exec(t.Text);
+    auto known = [&t](const QString& name) {
+        for (const QString& p : t.ParamNames)
+            if (p.compare(name, Qt::CaseInsensitive) == 0) return true;
+        return false;
+    };
+    for (const TDBParameter& p : params)
+        if (!known(p.Name)) fail(QStringLiteral("参数 %1 不在语句中").arg(p.Name), sql);
+    for (const TxDBParameter& p : blobs)
+        if (!known(p.Name)) fail(QStringLiteral("参数 %1 不在语句中").arg(p.Name), sql);
+    if (!q.prepare(t.Text)) fail(q.lastError().text(), sql);
+    for (int i = 0; i < t.ParamNames.size(); ++i) {
+        const QString& name = t.ParamNames[i];
+        QVariant value;
+        bool found = false;
+        for (const TxDBParameter& b : blobs) {
+            if (b.Name.compare(name, Qt::CaseInsensitive) == 0) {
+                value = b.Stream;
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            for (const TDBParameter& p : params) {
+                if (p.Name.compare(name, Qt::CaseInsensitive) == 0) {
+                    value = BindValue(p.Value);
+                    break;
+                }
+            }
+        }
+        q.bindValue(i, value);
+    }
+    return q.exec();
+}
+
+int TDatabase::Execute(const QString& sql, const TDBParameters& params, const TxDBParameters& blobs)
+{
+    ensureOpen();
+    QSqlQuery q(m_db);
+    ++m_statements;
+    if (!execute(q, sql, params, blobs)) fail(q.lastError().text(), sql);
+    return q.numRowsAffected();
+}
+
+void TDatabase::ExecCommand(const QString& sql, const TDBParameters& params, const TxDBParameters& blobs)
+{
+    Execute(sql, params, blobs);
+}
+
+QSqlQuery TDatabase::Select(const QString& sql, const TDBParameters& params)
+{
+    ensureOpen();
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    ++m_statements;
+    if (!execute(q, sql, params, {})) fail(q.lastError().text(), sql);
+    return q;
+}
+
+int TDatabase::BeginTrans()
+{
+    ensureOpen();
+    if (m_transLevel == 0) {
+        run(m_engine == TEngine::SQLite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+    } else {
+        run(QStringLiteral("SAVEPOINT mq_sp%1").arg(m_transLevel + 1));
+    }
+    return ++m_transLevel;
+}
+
+void TDatabase::CommitTrans()
+{
+    if (m_transLevel <= 0) return;
+    if (m_transLevel == 1) {
+        m_transLevel = 0;
+        run(QStringLiteral("COMMIT"));
+    } else {
+        const int level = m_transLevel--;
+        run(QStringLiteral("RELEASE SAVEPOINT mq_sp%1").arg(level));
+    }
+}
+
+void TDatabase::RollbackTrans()
+{
+    if (m_transLevel <= 0) return;
+    if (m_transLevel == 1) {
+        m_transLevel = 0;
+        run(QStringLiteral("ROLLBACK"));
+    } else {
+        const int level = m_transLevel--;
+        run(QStringLiteral("ROLLBACK TO SAVEPOINT mq_sp%1").arg(level));
+        run(QStringLiteral("RELEASE SAVEPOINT mq_sp%1").arg(level));
+    }
+}
+
+void TDatabase::LockForUpdate(const QString& resource)
+{
+    // SQLite transactions begin IMMEDIATE and so already hold the one write lock.
+    if (m_engine != TEngine::PostgreSQL || m_transLevel == 0) return;
+    QSqlQuery q = Select(QStringLiteral("select pg_advisory_xact_lock(hashtext(:R))"),
+                         {DBParam(QStringLiteral("R"), resource)});
+    Q_UNUSED(q);
+}
+
+QString TDatabase::GetConnectionValue(const QString& key) const { return ValueOf(m_connectionString, key); }
+QString TDatabase::GetProvider() const { return GetConnectionValue(QStringLiteral("Provider")); }
+QString TDatabase::GetDataSource() const { return GetConnectionValue(QStringLiteral("Data Source")); }
+
+bool TDatabase::IsSqlServer() const
+{
+    return EngineOf(m_connectionString) != TEngine::SQLite;
+}
+
+QString TDatabase::DateLiteral(const QDate& date) const
+{
+    return QStringLiteral("'") + date.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("'");
+}
+
+QString TDatabase::DateLiteral(const QDateTime& date) const { return DateLiteral(date.date()); }
+
+QDateTime TDatabase::ServerTime()
+{
+    if (Platform::Clock().IsFixed()) return Platform::Clock().Now();
+    QSqlQuery q = Select(QStringLiteral("select now"), {});
+    if (!q.next()) return QDateTime::currentDateTime();
+    const QVariant v = q.value(0);
+    if (v.typeId() == QMetaType::QDateTime) return v.toDateTime();
+    return QDateTime::fromString(v.toString(), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+TRecordSet& TDatabase::Shared()
+{
+    if (!m_shared) m_shared = std::make_unique<TRecordSet>(this);
+    return *m_shared;
+}
+
+TDatabase& GlobalDatabase()
+{
+    if (t_current) return *t_current;
+    if (!g_global) g_global = new TDatabase;  // lives for the whole run
+    return *g_global;
+}
+
+void SetThreadDatabase(TDatabase* db) { t_current = db; }
+
+TRecordSet& SharedRecordSet() { return GlobalDatabase().Shared(); }
+
+TTransaction::TTransaction(TDatabase& db) : m_db(db) { m_db.BeginTrans(); }
+
+TTransaction::~TTransaction()
+{
+    if (m_done) return;
+    try {
+        m_db.RollbackTrans();
+    } catch (...) {
+        // the connection may be gone; nothing more can be undone here
+    }
+}
+
+void TTransaction::Commit()
+{
+    m_done = true;
+    m_db.CommitTrans();
+}

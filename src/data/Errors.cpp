@@ -1,0 +1,7 @@
+#include "Errors.h"
+
+EDatabaseError::EDatabaseError(const QString& message)
+    : std::runtime_error(message.toStdString()), m_message(message) {}
+
+EMqError::EMqError(const QString& message)
+    : std::runtime_error(message.toStdString()), m_message(message) {}
