@@ -424,8 +424,11 @@ void TDataSet::applySort()
     auto cmpValue = [](const QVariant& a, const QVariant& b) {
         const bool an = !a.isValid() || a.isNull(), bn = !b.isValid() || b.isNull();
         if (an || bn) return an == bn ? 0 : (an ? -1 : 1);
-        if (a.typeId() == QMetaType::QDateTime || b.typeId() == QMetaType::QDateTime) {
-            const QDateTime x = a.toDateTime(), y = b.toDateTime();
+        const auto isTime = [](const QVariant& v) {
+            return v.typeId() == QMetaType::QDateTime || v.typeId() == QMetaType::QDate;
+        };
+        if (isTime(a) || isTime(b)) {
+            const qint64 x = TField::TimeKey(a), y = TField::TimeKey(b);
             return x < y ? -1 : (x > y ? 1 : 0);
         }
         const double x = a.toDouble(), y = b.toDouble();

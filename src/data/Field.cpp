@@ -56,21 +56,58 @@ bool TField::ToBool(const QVariant& v)
     return v.toDouble() != 0.0;
 }
 
+namespace {
+// Stored texts are "yyyy-mm-dd" or "yyyy-mm-dd hh:mm:ss": read the digits directly, as format
+// parsing is far too slow for large results.
+bool parseStamp(const QString& s, QDate& date, QTime& time)
+{
+    if (!((s.size() == 10 || s.size() == 19) && s[4] == u'-' && s[7] == u'-')) return false;
+    auto num = [&s](int from, int len) {
+        int n = 0;
+        for (int i = from; i < from + len; ++i) {
+            const ushort c = s[i].unicode();
+            if (c < '0' || c > '9') return -1;
+            n = n * 10 + (c - '0');
+        }
+        return n;
+    };
+    date = QDate(num(0, 4), num(5, 2), num(8, 2));
+    time = s.size() == 19 ? QTime(num(11, 2), num(14, 2), num(17, 2)) : QTime(0, 0);
+    return date.isValid() && time.isValid();
+}
+}  // namespace
+
 QDateTime TField::ToDateTime(const QVariant& v)
 {
     if (!v.isValid() || v.isNull()) return {};
     if (v.typeId() == QMetaType::QDateTime) return v.toDateTime();
-    if (v.typeId() == QMetaType::QDate) return v.toDate().startOfDay();
+    if (v.typeId() == QMetaType::QDate) return QDateTime(v.toDate(), QTime(0, 0));
     const QString s = v.toString().trimmed();
     if (s.isEmpty()) return {};
+    QDate d;
+    QTime t;
+    if (parseStamp(s, d, t)) return QDateTime(d, t);
     if (s.size() <= 10) {
-        const QDate d = QDate::fromString(s, QStringLiteral("yyyy-MM-dd"));
-        return d.isValid() ? d.startOfDay() : QDateTime();
+        d = QDate::fromString(s, QStringLiteral("yyyy-MM-dd"));
+        return d.isValid() ? QDateTime(d, QTime(0, 0)) : QDateTime();
     }
     QDateTime dt = QDateTime::fromString(s.left(19), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     if (!dt.isValid()) dt = QDateTime::fromString(s, Qt::ISODateWithMs);
     if (!dt.isValid()) dt = QDateTime::fromString(s.left(16), QStringLiteral("yyyy-MM-dd hh:mm"));
     return dt;
+}
+
+QDate TField::ToDate(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::QDate) return v.toDate();
+    return ToDateTime(v).date();
+}
+
+qint64 TField::TimeKey(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::QDate) return v.toDate().toJulianDay() * 86400000LL;
+    const QDateTime d = ToDateTime(v);
+    return d.date().toJulianDay() * 86400000LL + d.time().msecsSinceStartOfDay();
 }
 
 int TField::AsInteger() const { return ToInt(Value()); }
@@ -100,7 +137,7 @@ QString TField::AsString() const
 }
 
 QDateTime TField::AsDateTime() const { return ToDateTime(Value()); }
-QDate TField::AsDate() const { return AsDateTime().date(); }
+QDate TField::AsDate() const { return ToDate(Value()); }
 
 QVariant TField::Convert(const QVariant& raw) const
 {
@@ -115,6 +152,13 @@ QVariant TField::Convert(const QVariant& raw) const
     case TFieldType::Boolean:
         return ToBool(raw);
     case TFieldType::DateTime: {
+        // Business dates stay plain dates: no time zone work when thousands of rows load.
+        if (raw.typeId() == QMetaType::QDate) return raw;
+        if (raw.typeId() == QMetaType::QString) {
+            QDate d;
+            QTime t;
+            if (parseStamp(raw.toString(), d, t)) return t == QTime(0, 0) && raw.toString().size() == 10 ? QVariant(d) : QVariant(QDateTime(d, t));
+        }
         const QDateTime d = ToDateTime(raw);
         return d.isValid() ? QVariant(d) : QVariant();
     }
@@ -137,6 +181,7 @@ QString TField::Format(const QVariant& v) const
     case TFieldType::Integer:
         return QString::number(v.toLongLong());
     case TFieldType::DateTime: {
+        if (v.typeId() == QMetaType::QDate && m_displayFormat.isEmpty()) return v.toDate().toString(Qt::ISODate);
         const QDateTime d = ToDateTime(v);
         if (!m_displayFormat.isEmpty()) {
             QString f = m_displayFormat;

@@ -64,6 +64,9 @@ public:
     static double ToFloat(const QVariant& v);
     static bool ToBool(const QVariant& v);
     static QDateTime ToDateTime(const QVariant& v);
+    static QDate ToDate(const QVariant& v);
+    // Orders dates and date-times without time-zone work: milliseconds on a naive local scale.
+    static qint64 TimeKey(const QVariant& v);
 
 private:
     friend class TDataSet;

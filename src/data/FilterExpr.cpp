@@ -128,7 +128,7 @@ struct TFilterExpr::Node {
             break;
         }
         case TFieldType::DateTime: {
-            const QDateTime x = TField::ToDateTime(v), y = constant.toDateTime();
+            const qint64 x = TField::TimeKey(v), y = TField::TimeKey(constant);
             c = x < y ? -1 : (x > y ? 1 : 0);
             break;
         }
