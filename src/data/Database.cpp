@@ -41,22 +41,44 @@ TDatabase::~TDatabase()
 
 QString TDatabase::ValueOf(const QString& connectionString, const QString& key)
 {
-    // A key counts only where an item starts, so "Data Source" is not found inside another key.
-    int from = 0;
-    while (true) {
-        const int at = connectionString.indexOf(key, from, Qt::CaseInsensitive);
-        if (at < 0) return QString();
-        int b = at - 1;
-        while (b >= 0 && connectionString[b] == u' ') --b;
-        int a = at + key.size();
-        while (a < connectionString.size() && connectionString[a] == u' ') ++a;
-        if ((b < 0 || connectionString[b] == u';') && a < connectionString.size()
-            && connectionString[a] == u'=') {
-            const int end = connectionString.indexOf(u';', a + 1);
-            return (end < 0 ? connectionString.mid(a + 1) : connectionString.mid(a + 1, end - a - 1)).trimmed();
+    // Item by item, so a key is never found inside another key or inside a value. A value in
+    // double quotes may hold ';' (a password); a doubled quote inside stands for one.
+    const QString& s = connectionString;
+    int i = 0;
+    while (i < s.size()) {
+        const int eq = s.indexOf(u'=', i);
+        const int semi = s.indexOf(u';', i);
+        if (eq < 0) return QString();
+        if (semi >= 0 && semi < eq) {  // an item without "=": skip it
+            i = semi + 1;
+            continue;
         }
-        from = at + 1;
+        const QString name = s.mid(i, eq - i).trimmed();
+        int v = eq + 1;
+        while (v < s.size() && s[v] == u' ') ++v;
+        QString value;
+        if (v < s.size() && s[v] == u'"') {
+            int j = v + 1;
+            for (; j < s.size(); ++j) {
+                if (s[j] != u'"') {
+                    value += s[j];
+                } else if (j + 1 < s.size() && s[j + 1] == u'"') {
+                    value += u'"';
+                    ++j;
+                } else {
+                    break;
+                }
+            }
+            const int next = s.indexOf(u';', j);
+            i = next < 0 ? int(s.size()) : next + 1;
+        } else {
+            const int next = s.indexOf(u';', eq + 1);
+            value = (next < 0 ? s.mid(eq + 1) : s.mid(eq + 1, next - eq - 1)).trimmed();
+            i = next < 0 ? int(s.size()) : next + 1;
+        }
+        if (name.compare(key, Qt::CaseInsensitive) == 0) return value;
     }
+    return QString();
 }
 
 TEngine TDatabase::EngineOf(const QString& connectionString)
