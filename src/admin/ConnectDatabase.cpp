@@ -11,25 +11,20 @@
 namespace {
 
 // A database without the system's tables gets them: a file silently (it is this workstation's
-// own), a server only when the user agrees. An older database is upgraded. False leaves the
-// connection closed.
+// own), a server only when the user agrees. An older database is upgraded. False (after a
+// message) leaves the connection closed.
 bool prepareSchema(TDatabase& db)
 {
     try {
         const int version = TSchema::Version(db);
-        const int current = TSchema::CurrentVersion();
-        if (version > current) {
-            ShowInfo(QStringLiteral("数据库的版本(%1)比本程序的版本(%2)新,请先升级本程序.").arg(version).arg(current));
-            db.SetConnected(false);
-            return false;
-        }
         if (version == 0 && db.IsSqlServer()
             && !AskYesNo(QStringLiteral("数据库“%1”中还没有本系统的数据表.\r\n是否现在创建?")
                              .arg(db.GetConnectionValue(QStringLiteral("Initial Catalog"))))) {
             db.SetConnected(false);
             return false;
         }
-        if (version < current) TSchema::CreateOrUpgrade(db);
+        // A newer database, or one that belongs to another program, is refused in there.
+        if (version != TSchema::CurrentVersion()) TSchema::CreateOrUpgrade(db);
         return true;
     } catch (const EDatabaseError& e) {
         ShowInfo(QStringLiteral("无法建立或升级数据库,提示如下:\r\n%1").arg(e.Message()));
