@@ -178,3 +178,38 @@ bool TOperatorSet::DeleteOperator(const QString& loginId)
                                     {DBParam(QStringLiteral("LoginId"), loginId)})
            == 1;
 }
+
+const QList<TRightEntry>& OfferedRights()
+{
+    static const QList<TRightEntry> rights{
+        {1012, QStringLiteral("部门设置")},       {1013, QStringLiteral("货品分类设置")},
+        {1014, QStringLiteral("货品资料设置")},   {10, QStringLiteral("客户资料设置")},
+        {1011, QStringLiteral("职员资料设置")},   {1052, QStringLiteral("银行账户设置")},
+        {61, QStringLiteral("其他应收项目设置")}, {61, QStringLiteral("费用项目设置")},
+        {62, QStringLiteral("包装单位设置")},     {59, QStringLiteral("报价录入")},
+        {58, QStringLiteral("报价审核")},         {1054, QStringLiteral("订单录入")},
+        {1055, QStringLiteral("订单审核")},       {67, QStringLiteral("允许修改订单价格")},
+        {1053, QStringLiteral("订单报表")},       {71, QStringLiteral("订单手动中止")},
+        {16, QStringLiteral("发货单录入")},       {17, QStringLiteral("发货单审核")},
+        {68, QStringLiteral("允许修改发货价格")}, {36, QStringLiteral("发货报表")},
+        {66, QStringLiteral("销售利润汇总表")},   {70, QStringLiteral("发票录入")},
+        {69, QStringLiteral("发票审核")},         {24, QStringLiteral("销售收款单录入")},
+        {26, QStringLiteral("销售收款单审核")},   {63, QStringLiteral("费用录入")},
+        {64, QStringLiteral("费用审核")},         {23, QStringLiteral("其他应收单录入")},
+        {25, QStringLiteral("其他应收单审核")},   {29, QStringLiteral("应收款报表")},
+        {1008, QStringLiteral("选项设置")},       {1009, QStringLiteral("数据清理")},
+    };
+    return rights;
+}
+
+QString BuildRightsText(const QList<bool>& checked)
+{
+    const QList<TRightEntry>& rights = OfferedRights();
+    QString text;
+    for (int i = 0; i < rights.size() && i < checked.size(); ++i) {
+        // A right offered twice is stored once.
+        if (checked[i] && !TOperator::RightsContain(text, rights[i].Right))
+            text += QStringLiteral(",%1,").arg(rights[i].Right);
+    }
+    return text;
+}

@@ -33,6 +33,17 @@ public:
 // The global operator of this workstation.
 TOperator& CurrentOperator();
 
+// A right as the operators dialog offers it.
+struct TRightEntry {
+    int Right;
+    QString Caption;
+};
+// The rights the operators dialog offers, in its order (61 appears twice, for two captions).
+const QList<TRightEntry>& OfferedRights();
+// The rights text of the checked entries of OfferedRights(): ",N," per granted right, in list
+// order, each right once. An empty list of checks gives the empty text.
+QString BuildRightsText(const QList<bool>& checked);
+
 struct ROperator {
     QString LoginId;
     QString Password;  // plain text typed in the editor; empty keeps the stored password

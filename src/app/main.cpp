@@ -1,12 +1,10 @@
-#include <QApplication>
-#include <QLabel>
+#include "MqApplication.h"
+#include "QtSeams.h"
+#include "Startup.h"
 
-// Placeholder until the shell lands.
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QLabel label(QStringLiteral("恒川销售管理系统"));
-    label.resize(400, 120);
-    label.show();
-    return app.exec();
+    TMqApplication app(argc, argv);
+    InstallQtSeams();
+    return RunProgram(app.arguments().mid(1));
 }
