@@ -1,0 +1,7 @@
+#include "ViewList.h"
+
+TPrintListRoutine& ListPrinter()
+{
+    static TPrintListRoutine printer;
+    return printer;
+}
