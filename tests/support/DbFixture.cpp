@@ -45,7 +45,9 @@ void DbTest::SetUp()
             TDatabase adminDb;
             ASSERT_TRUE(adminDb.Connect(admin)) << adminDb.LastConnectError().toStdString();
             adminDb.ExecCommand(QStringLiteral("drop database if exists ") + m_pgDatabase);
-            adminDb.ExecCommand(QStringLiteral("create database ") + m_pgDatabase);
+            const QString source = PgTemplate();
+            adminDb.ExecCommand(QStringLiteral("create database ") + m_pgDatabase
+                                + (source.isEmpty() ? QString() : QStringLiteral(" template ") + source));
         }
         m_connectionString = admin;
         m_connectionString.replace(QStringLiteral("Initial Catalog=postgres"),

@@ -16,6 +16,9 @@ protected:
     void TearDown() override;
     // Runs after connecting; fixtures that need the schema install it here.
     virtual void Prepare() {}
+    // PostgreSQL: the database each test database is copied from; empty for the server's default.
+    // Lets a fixture build its starting database once per test run instead of once per test.
+    virtual QString PgTemplate() { return QString(); }
 
     TDatabase& Db() { return *m_db; }
     TEngine Engine() const { return GetParam(); }
