@@ -1,0 +1,18 @@
+#include "FormControls.h"
+
+#include <QKeyEvent>
+
+void TEdit::Clear()
+{
+    clear();
+    m_record.reset();
+}
+
+void TComboBox::keyPressEvent(QKeyEvent* e)
+{
+    TmqComboBox::keyPressEvent(e);
+    if (e->key() == Qt::Key_Delete) setCurrentIndex(-1);
+    Q_EMIT Changed();
+}
+
+TDBGrid::TDBGrid(QWidget* parent) : TmqDBGrid(parent) { setSelectionBehavior(QAbstractItemView::SelectRows); }
