@@ -61,7 +61,8 @@ QString TCriteria::LikePattern(const QString& text, bool prefix)
     QString t;
     t.reserve(text.size() + 8);
     for (const QChar c : text) {
-        if (c == u'\\' || c == u'%' || c == u'_') t += u'\\';
+        // '*' too: client-side filters take it as a wildcard, SQL as itself.
+        if (c == u'\\' || c == u'%' || c == u'_' || c == u'*') t += u'\\';
         if (c == u'\'') t += u'\'';
         t += c;
     }
