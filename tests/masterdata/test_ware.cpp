@@ -91,12 +91,12 @@ TEST_P(WareTest, ClassFiltersTakeDescendantsAndPseudoCodes)
 
 TEST_P(WareTest, TypedTextMatchesLiterallyOnServerAndInSlots)
 {
-    for (const char* name : {"50%off", "50 off", "a_b", "axb", "O'Brien", "Obrien"})
+    for (const char* name : {"50%off", "50 off", "a_b", "axb", "O'Brien", "Obrien", "2*3"})
         AddWare(QString::fromLatin1(name), std::nullopt, QStringLiteral("K-") + QString::fromLatin1(name));
     const struct {
         const char* typed;
         QStringList names;
-    } cases[] = {{"50%", {"50%off"}}, {"a_b", {"a_b"}}, {"O'B", {"O'Brien"}}, {"off", {"50 off", "50%off"}}};
+    } cases[] = {{"50%", {"50%off"}}, {"a_b", {"a_b"}}, {"O'B", {"O'Brien"}}, {"*", {"2*3"}}, {"off", {"50 off", "50%off"}}};
     TWareSet server, slot;
     slot.OpenWhere();
     for (const auto& c : cases) {
@@ -115,7 +115,7 @@ TEST_P(WareTest, TypedTextMatchesLiterallyOnServerAndInSlots)
     slot.SetWareName(QString());
     EXPECT_EQ(Visible(slot.DataSet(), QStringLiteral("Name")), QStringList({"50%off"}));
     slot.SetWareCode(QString());
-    EXPECT_EQ(slot.RecordCount(), 6);
+    EXPECT_EQ(slot.RecordCount(), 7);
 }
 
 TEST_P(WareTest, RefusedDeleteKeepsRowListAndConnection)
