@@ -31,6 +31,20 @@ void AddClassCondition(TCriteria& criteria, const QString& code, const QString& 
     else criteria.StartsWith(codeColumn, code);
 }
 
+void ApplyFilter(TDataSet* dataSet, const QString& conditions)
+{
+    dataSet->SetFiltered(false);
+    dataSet->SetFilter(conditions);
+    dataSet->SetFiltered(!conditions.isEmpty());
+}
+
+void FilterRowsByClass(TDataSet* dataSet, const QString& code, const QString& keyField, const QString& codeField)
+{
+    TCriteria c;
+    AddClassCondition(c, code, keyField, codeField);
+    ApplyFilter(dataSet, c.Conditions());
+}
+
 TTreeClassSet::TTreeClassSet(const TTreeTable& table, QObject* parent) : TQuerySet(parent), m_table(&table)
 {
     IdFld = AddField(TFieldType::Integer, QStringLiteral("Id"), 0, false);

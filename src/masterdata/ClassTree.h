@@ -28,11 +28,16 @@ inline const QString Nulled = QStringLiteral("sys-nulled");    // 未分类
 }  // namespace PseudoCode
 
 class TCriteria;
+class TDataSet;
 // Adds the condition of a class filter: nothing for "sys-all" or empty, keyColumn is (not) null
 // for "sys-nulled" ("sys-classed"), otherwise codeColumn beginning with the code, i.e. the
 // class and everything below it. The text serves SQL and client-side filters alike.
 void AddClassCondition(TCriteria& criteria, const QString& code, const QString& keyColumn,
                        const QString& codeColumn);
+// Sets a client-side filter from " and "-joined conditions; switched on only when there are any.
+void ApplyFilter(TDataSet* dataSet, const QString& conditions);
+// Filters loaded rows by a class code or pseudo code.
+void FilterRowsByClass(TDataSet* dataSet, const QString& code, const QString& keyField, const QString& codeField);
 
 // What differs between the two trees: their table, the table whose rows belong to a node, and
 // the texts shown for them.

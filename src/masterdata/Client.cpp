@@ -1,6 +1,5 @@
 #include "Client.h"
 
-#include "Criteria.h"
 #include "MasterSql.h"
 
 using MasterSql::KeyOrNull;
@@ -96,11 +95,7 @@ void TClientSet::SetAsData(const RClient& c)
 
 void TClientSet::FilterByDistrict(const QString& code)
 {
-    TCriteria c;
-    AddClassCondition(c, code, QStringLiteral("DistId"), QStringLiteral("DistCode"));
-    DataSet()->SetFiltered(false);
-    DataSet()->SetFilter(c.Conditions());
-    DataSet()->SetFiltered(!c.IsEmpty());
+    FilterRowsByClass(DataSet(), code, QStringLiteral("DistId"), QStringLiteral("DistCode"));
 }
 
 bool TClientSet::SaveClient(RClient& c)

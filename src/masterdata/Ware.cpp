@@ -189,11 +189,7 @@ void TWareSet::SetAsData(const RWare& w)
 
 void TWareSet::FilterByClass(const QString& code)
 {
-    TCriteria c;
-    AddClassCondition(c, code, QStringLiteral("CataCode"), QStringLiteral("CataCode"));
-    DataSet()->SetFiltered(false);
-    DataSet()->SetFilter(c.Conditions());
-    DataSet()->SetFiltered(!c.IsEmpty());
+    FilterRowsByClass(DataSet(), code, QStringLiteral("CataCode"), QStringLiteral("CataCode"));
 }
 
 void TWareSet::setSlot(TSlot slot, const QString& condition)
@@ -202,9 +198,7 @@ void TWareSet::setSlot(TSlot slot, const QString& condition)
     if (!Active()) return;
     TCriteria c;
     for (const QString& s : m_slots) c.Add(s);
-    DataSet()->SetFiltered(false);
-    DataSet()->SetFilter(c.Conditions());
-    DataSet()->SetFiltered(!c.IsEmpty());
+    ApplyFilter(DataSet(), c.Conditions());
 }
 
 void TWareSet::SetClassId(const QString& code)
