@@ -3,7 +3,9 @@
 #include "Operator.h"
 #include "SchemaFixture.h"
 
+#include <QFile>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -239,4 +241,29 @@ TEST_P(EmptyDatabase, RefusesADatabaseHoldingOtherTables)
     EXPECT_THROW(TSchema::CreateOrUpgrade(Db()), EMqError);
     EXPECT_EQ(TSchema::Version(Db()), 0);
     EXPECT_EQ(Count(Db(), QStringLiteral("select count(*) from invoices")), 0);
+}
+
+TEST_P(Schema, PrintTemplatesListedInAnIndexAreAddedOnce)
+{
+    QTemporaryDir dir;
+    QFile index(dir.filePath(QStringLiteral("index.txt")));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write(QStringLiteral("# Id\tgroup\ttitle\tfile\n1001\t1\t发货单\tsale.tpl\n\n1002\t5\t收款单\n").toUtf8());
+    index.close();
+    QFile tpl(dir.filePath(QStringLiteral("sale.tpl")));
+    ASSERT_TRUE(tpl.open(QIODevice::WriteOnly));
+    tpl.write("\x01\x02template");
+    tpl.close();
+
+    EXPECT_EQ(TSchema::SeedPrintTemplates(Db(), dir.path()), 2);
+    EXPECT_EQ(TSchema::SeedPrintTemplates(Db(), dir.path()), 0);  // already there
+    EXPECT_EQ(Column(Db(), QStringLiteral("select Title from report where GrpId=1")), QStringList{QStringLiteral("发货单")});
+    EXPECT_EQ(Value(Db(), QStringLiteral("select Fr3File from report where Id=1001")).toByteArray(),
+              QByteArray("\x01\x02template"));
+    EXPECT_EQ(TSchema::SeedPrintTemplates(Db(), dir.filePath(QStringLiteral("none"))), 0);
+
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write("abc\t1\n");
+    index.close();
+    EXPECT_THROW(TSchema::SeedPrintTemplates(Db(), dir.path()), EMqError);
 }

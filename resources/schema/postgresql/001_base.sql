@@ -155,6 +155,7 @@ create table outlay_item (
 );
 
 -- Codes are rebuilt on every tree save (all set to null first), so they can stay unique.
+-- The buyer is maintained elsewhere; deleting that employee clears it.
 create table wareclass (
   Id integer not null primary key,
   Code varchar(50) collate "C" unique,
