@@ -11,6 +11,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+#include <typeinfo>
 
 namespace {
 QPointer<QWidget> g_mainWindow;
@@ -27,7 +31,12 @@ void TaFrm::SetMainWindow(QWidget* window) { g_mainWindow = window; }
 QString TaFrm::FormName() const
 {
     if (!objectName().isEmpty()) return objectName();
-    QString name = QString::fromLatin1(metaObject()->className());
+    // The dynamic class, also for windows declared without Q_OBJECT.
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(
+        abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status), std::free);
+    QString name = QString::fromLatin1(status == 0 && demangled ? demangled.get() : metaObject()->className());
+    name = name.mid(name.lastIndexOf(u':') + 1);
     if (name.startsWith(u'T')) name.remove(0, 1);
     return name;
 }
