@@ -11,6 +11,7 @@
 TmqBillGrid::TmqBillGrid(QWidget* parent) : TmqDBGrid(parent)
 {
     SetReadOnly(false);
+    SetTintReadOnly(true);
     // The editor opens as soon as an editable cell is entered.
     setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::AnyKeyPressed
                     | QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed

@@ -210,7 +210,10 @@ void TmqDBGrid::SetDataSet(TDataSet* dataSet)
     TGridModel* old = m_model;
     m_dataSet = dataSet;
     m_model = dataSet ? new TGridModel(dataSet, this) : nullptr;
-    if (m_model) m_model->SetCellsEditable(!m_readOnly);
+    if (m_model) {
+        m_model->SetCellsEditable(!m_readOnly);
+        m_model->SetTintReadOnly(m_tint);
+    }
     setModel(m_model);
     delete old;
     m_titles.clear();
@@ -255,8 +258,14 @@ void TmqDBGrid::syncCurrentFromDataSet()
     if (column < 0 || m_header->isSectionHidden(column)) column = ColumnAt(0) ? neighbourColumn(-1, +1) : -1;
     if (column < 0) column = 0;
     if (currentIndex().row() == row && currentIndex().column() == column) return;
+    // A selection of several rows (for a batch update) stays when the window moves the cursor.
+    QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::NoUpdate;
+    if (SelectedRows().size() <= 1) {
+        flags = QItemSelectionModel::ClearAndSelect;
+        if (selectionBehavior() == SelectRows) flags |= QItemSelectionModel::Rows;
+    }
     m_syncing = true;
-    setCurrentIndex(m_model->index(row, column));
+    selectionModel()->setCurrentIndex(m_model->index(row, column), flags);
     m_syncing = false;
 }
 
@@ -288,6 +297,13 @@ void TmqDBGrid::SetReadOnly(bool readOnly)
 
 bool TmqDBGrid::ReadOnly() const { return m_readOnly; }
 
+void TmqDBGrid::SetTintReadOnly(bool on)
+{
+    m_tint = on;
+    if (m_model) m_model->SetTintReadOnly(on);
+    viewport()->update();
+}
+
 // ---- columns
 
 int TmqDBGrid::defaultWidth(int modelColumn) const
@@ -301,7 +317,7 @@ int TmqDBGrid::defaultWidth(int modelColumn) const
         else if (f->DataType() == TFieldType::Boolean) chars = 4;
         else chars = 10;
     }
-    chars = std::clamp(chars, 4, 60);
+    chars = std::clamp(chars, 4, 24);  // wide text fields would push every other column away
     const QFontMetrics fm = fontMetrics();
     const int byField = chars * fm.horizontalAdvance(u'0') + 6;
     const int byTitle = fm.horizontalAdvance(ColumnTitle(modelColumn).section(u'|', -1)) + 12;

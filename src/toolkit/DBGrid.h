@@ -83,6 +83,8 @@ public:
     // Editing in cells (off for lists).
     void SetReadOnly(bool readOnly);
     bool ReadOnly() const;
+    // Read-only cells drawn cream and pale green by record number (on in bill grids).
+    void SetTintReadOnly(bool on);
 
     // ---- columns
     // One column per visible field, in field order, with default titles and widths.
@@ -209,6 +211,7 @@ private:
     bool m_footerVisible = false;
     bool m_inGeometry = false;
     bool m_readOnly = true;
+    bool m_tint = false;
     int m_layoutId = 0;
     int m_tag = 0;
 };

@@ -105,7 +105,8 @@ void TmqEdit::keyPressEvent(QKeyEvent* e)
 
 void TmqEdit::focusInEvent(QFocusEvent* e)
 {
-    m_savedColor = palette().color(QPalette::Base);
+    // A second focus-in (window activation) must not take the focus colour for the saved one.
+    if (!m_hasSavedColor) m_savedColor = palette().color(QPalette::Base);
     m_hasSavedColor = true;
     setBackground(this, isReadOnly() ? m_colorOnReadOnly : m_colorOnEnter);
     QLineEdit::focusInEvent(e);
@@ -114,6 +115,7 @@ void TmqEdit::focusInEvent(QFocusEvent* e)
 void TmqEdit::focusOutEvent(QFocusEvent* e)
 {
     if (m_hasSavedColor) setBackground(this, m_savedColor);
+    m_hasSavedColor = false;
     QLineEdit::focusOutEvent(e);
 }
 
