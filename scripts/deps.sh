@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the program and the tests need, only when missing,
 # so that a warm machine starts at once.
 set -euo pipefail
-PKGS=(g++ cmake ninja-build ccache pkg-config
+PKGS=(g++ cmake ninja-build ccache pkg-config unzip
       qt6-base-dev libqt6opengl6-dev libgl-dev qt6-charts-dev
       libqt6sql6-sqlite libqt6sql6-psql libsqlite3-dev sqlite3
       postgresql postgresql-client
