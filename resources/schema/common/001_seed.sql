@@ -1,8 +1,25 @@
 -- Seed rows of schema version 1, the same on every engine.
 
 -- The system operator holds every right. The empty password is stored as plain text; the first
--- successful login replaces it with its hash.
-insert into operator (LoginId, Password, Name, Contact, Note, Rights) values ('sa', '', '系统管理员', '', '', '');
+-- successful login replaces it with its hash. Its desktop starts tidy: the documents in the
+-- first row, the reports in the second.
+insert into operator (LoginId, Password, Name, Contact, Note, Rights, Menus) values ('sa', '', '系统管理员', '', '', '',
+'SaleQuotAction1=10,10
+SaleOrderAction1=120,10
+SaleSendAction1=230,10
+SlInvAction1=340,10
+SaleReceiptAction1=450,10
+ShldinAction1=560,10
+OutlayAction1=670,10
+slQuotDetailAction1=10,110
+slOrderDetailAction1=120,110
+slOrderSumAction1=230,110
+SaleDetailAction1=340,110
+SaleSumAction1=450,110
+ShldinListAction1=560,110
+ShldinBookAction1=670,110
+OutlayFindAction1=780,110
+');
 
 -- An empty company name makes the first login of sa ask for the company information.
 insert into Company (Id, CompanyName, Manager, Tel, Fax, Address, Zip, Profile, Updated)
