@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 namespace {
@@ -17,7 +18,6 @@ TActionListView::TActionListView(QWidget* parent) : QListWidget(parent)
     setIconSize(QSize(48, 48));
     setGridSize(QSize(104, 84));
     setWordWrap(true);
-    setUniformItemSizes(true);
     setResizeMode(QListView::Fixed);
     setMouseTracking(true);
     setFrameShape(QFrame::NoFrame);
@@ -31,6 +31,8 @@ QListWidgetItem* TActionListView::AddAction(QAction* action)
     item->setData(ActionNameRole, action->objectName());
     item->setToolTip(action->statusTip());
     item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // One size for every item, so icons line up whatever their caption's length.
+    item->setSizeHint(QSize(96, 76));
     return item;
 }
 
@@ -71,6 +73,19 @@ void TActionListView::SetItemPosition(QListWidgetItem* item, const QPoint& pos)
 {
     executeDelayedItemsLayout();
     setPositionForIndex(pos, indexFromItem(item));
+    updateGeometries();
+}
+
+void TActionListView::updateGeometries()
+{
+    QListWidget::updateGeometries();
+    if (movement() == QListView::Static) return;
+    // The scroll range follows where the items are now, not where the first layout put them.
+    QRect used;
+    for (int i = 0; i < count(); ++i) used |= rectForIndex(indexFromItem(item(i)));
+    const QSize area = viewport()->size();
+    verticalScrollBar()->setRange(0, qMax(0, used.bottom() + 10 - area.height()));
+    horizontalScrollBar()->setRange(0, qMax(0, used.right() + 10 - area.width()));
 }
 
 void TActionListView::ApplyDesktop()
@@ -78,6 +93,7 @@ void TActionListView::ApplyDesktop()
     executeDelayedItemsLayout();
     for (const RListItem& r : std::as_const(m_items))
         if (QListWidgetItem* it = ItemOf(r.Name)) setPositionForIndex(QPoint(r.X, r.Y), indexFromItem(it));
+    updateGeometries();
     viewport()->update();
 }
 
@@ -162,4 +178,20 @@ void TActionListView::leaveEvent(QEvent* event)
 {
     Q_EMIT hintChanged(QString());
     QListWidget::leaveEvent(event);
+}
+
+void TActionListView::SetWatermark(const QPixmap& picture)
+{
+    m_watermark = picture;
+    viewport()->update();
+}
+
+void TActionListView::paintEvent(QPaintEvent* event)
+{
+    if (!m_watermark.isNull()) {
+        QPainter p(viewport());
+        const QSize area = viewport()->size();
+        p.drawPixmap(area.width() - m_watermark.width() - 24, area.height() - m_watermark.height() - 16, m_watermark);
+    }
+    QListWidget::paintEvent(event);
 }

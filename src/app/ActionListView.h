@@ -2,6 +2,7 @@
 #include "DesktopLayout.h"
 
 #include <QListWidget>
+#include <QPixmap>
 
 class QAction;
 
@@ -42,6 +43,8 @@ public:
     void ArrangeItems();
     // Runs the action of the current item.
     void ExecuteCurrent();
+    // A faint picture in the bottom right corner behind the items.
+    void SetWatermark(const QPixmap& picture);
 
 Q_SIGNALS:
     void hintChanged(const QString& hint);
@@ -50,7 +53,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void updateGeometries() override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     RListItems m_items;
+    QPixmap m_watermark;
 };

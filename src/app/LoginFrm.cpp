@@ -31,6 +31,7 @@ TLoginFrm::TLoginFrm(QWidget* parent) : TADlgFrm(parent)
     if (!picture.isNull()) {
         banner->setPixmap(picture);
         banner->setFixedSize(picture.size());
+        setFixedWidth(picture.width() + 24);  // the picture spans the dialog
     } else {
         banner->setText(TProduct::Title());
     }

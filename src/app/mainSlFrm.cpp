@@ -364,6 +364,7 @@ QWidget* TmainSlFrm::createDesktop()
     ListView1->setDragDropMode(QAbstractItemView::InternalMove);
     ListView1->setDefaultDropAction(Qt::MoveAction);
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    ListView1->SetWatermark(Pictures::Load(QStringLiteral("desk.png")));
     layout->addWidget(ListView1, 1);
 
     auto* caption = new QLabel(QStringLiteral("  基础资料"), panel);

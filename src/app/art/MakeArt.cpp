@@ -599,6 +599,27 @@ void makeBrandPictures()
         emblem(p, QRectF(4, 4, 56, 56));
     }
     save(app, QStringLiteral("icons/app.png"));
+
+    // The desktop's watermark.
+    QImage desk = canvas(420, 110);
+    {
+        QPainter p(&desk);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setOpacity(0.10);
+        emblem(p, QRectF(4, 14, 82, 82));
+        p.setOpacity(0.13);
+        QFont f = font(36, true);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+        p.setFont(f);
+        p.setPen(QColor(0x12, 0x3a, 0x7a));
+        p.drawText(QRectF(100, 10, 320, 60), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("恒川销售管理系统"));
+        QFont small = font(12);
+        small.setLetterSpacing(QFont::AbsoluteSpacing, 4.5);
+        p.setFont(small);
+        p.drawText(QRectF(102, 66, 320, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("HENGCHUAN SALES MANAGEMENT"));
+    }
+    save(desk, QStringLiteral("desk.png"));
 }
 
 }  // namespace
