@@ -126,20 +126,9 @@ bool TClientSet::SaveClient(RClient& c)
         params, c.Id);
 }
 
-bool TClientSet::DeleteClient(int id)
-{
-    return MasterSql::ExecuteGuarded(QStringLiteral("delete from Client where Id=:Id"),
-                                     {DBParam(QStringLiteral("Id"), id)})
-           == 1;
-}
+bool TClientSet::DeleteClient(int id) { return MasterSql::DeleteById(QStringLiteral("Client"), id); }
 
-bool TClientSet::LoadClient(int id, RClient& client)
-{
-    TClientSet set;
-    if (!set.OpenById(id)) return false;
-    client = set.AsData();
-    return true;
-}
+bool TClientSet::LoadClient(int id, RClient& client) { return MasterSql::LoadById<TClientSet>(id, client); }
 
 bool TClientSet::FirstClientId(int& id)
 {

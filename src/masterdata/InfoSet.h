@@ -1,4 +1,5 @@
 #pragma once
+#include "MasterSql.h"
 #include "RecordSet.h"
 
 #include <QList>
@@ -93,13 +94,7 @@ public:
 
     static bool Save(R& r) { return TInfoSet::Save(Schema().Table, r.Id, valuesOf(r)); }
     static bool Delete(int id) { return TInfoSet::Delete(Schema().Table, id); }
-    static bool Load(int id, R& r)
-    {
-        TInfoSetOf<R> set;
-        if (!set.OpenById(id)) return false;
-        r = set.AsData();
-        return true;
-    }
+    static bool Load(int id, R& r) { return MasterSql::LoadById<TInfoSetOf<R>>(id, r); }
 
 private:
     static QVariantList valuesOf(const R& r)

@@ -41,6 +41,11 @@ int ExecuteGuarded(const QString& sql, const TDBParameters& params)
     return rows;
 }
 
+bool DeleteById(const QString& table, int id)
+{
+    return ExecuteGuarded(QStringLiteral("delete from %1 where Id=:Id").arg(table), {DBParam(QStringLiteral("Id"), id)}) == 1;
+}
+
 void ShowReferencedRefused(const QString& errorText)
 {
     ShowInfo(QStringLiteral("为了数据的完整性,现在不能删除该资料,因为有的单据中已引用了,除非先把相关的单据删除.\r\n"

@@ -29,6 +29,19 @@ bool InsertWithNewId(const QString& table, const QString& sql, TDBParameters par
 // transaction usable. Returns the affected rows; the database's error passes on.
 int ExecuteGuarded(const QString& sql, const TDBParameters& params);
 
+// "delete from <table> where Id=:Id", guarded as above; true when exactly one row went.
+bool DeleteById(const QString& table, int id);
+
+// Reads one row by Id into a record through a temporary record set of its kind.
+template <class Set, class R>
+bool LoadById(int id, R& record)
+{
+    Set set;
+    if (!set.OpenById(id)) return false;
+    record = set.AsData();
+    return true;
+}
+
 // The message a list shows when the database refuses to delete a row that documents use.
 void ShowReferencedRefused(const QString& errorText);
 

@@ -318,19 +318,9 @@ bool TWareSet::SaveWare(RWare& w)
         params, w.Id);
 }
 
-bool TWareSet::DeleteWare(int id)
-{
-    return MasterSql::ExecuteGuarded(QStringLiteral("delete from Ware where Id=:Id"), {DBParam(QStringLiteral("Id"), id)})
-           == 1;
-}
+bool TWareSet::DeleteWare(int id) { return MasterSql::DeleteById(QStringLiteral("Ware"), id); }
 
-bool TWareSet::LoadWare(int id, RWare& ware)
-{
-    TWareSet set;
-    if (!set.OpenById(id)) return false;
-    ware = set.AsData();
-    return true;
-}
+bool TWareSet::LoadWare(int id, RWare& ware) { return MasterSql::LoadById<TWareSet>(id, ware); }
 
 int TWareSet::MoveToClass(const RWareCata& source, const RWareCata& target)
 {

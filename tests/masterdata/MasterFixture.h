@@ -2,8 +2,20 @@
 #include "Operator.h"
 #include "RecordSet.h"
 #include "SchemaFixture.h"
+#include "ViewList.h"
 
 #include <QStringList>
+
+// An editor that the user fills with a name and confirms.
+template <class R>
+TEditorRoutine<R> NamingEditor(const QString& name)
+{
+    return [name](const R& record, const TSaveEvent<R>& save) {
+        R edited = record;
+        edited.Name = name;
+        return save(edited);
+    };
+}
 
 // A database with the full schema, the system operator logged in, and one-line SQL helpers.
 class MasterTest : public SchemaTest {

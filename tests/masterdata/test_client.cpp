@@ -67,11 +67,7 @@ TEST_P(ClientTest, ListAddsWithDefaultDistrictAndRefusesDeletingAClientInUse)
     TClientList list;
     list.RefreshList();
     list.DefaultDistrict = tree[0];
-    list.Editor = [](const RClient& c, const TSaveEvent<RClient>& save) {
-        RClient edited = c;
-        edited.Name = QStringLiteral("东方商行");
-        return save(edited);
-    };
+    list.Editor = NamingEditor<RClient>(QStringLiteral("东方商行"));
     list.AddItem();
     ASSERT_EQ(list.RecordCount(), 1);
     EXPECT_EQ(list.DistNameFld->AsString(), QStringLiteral("华东"));

@@ -107,11 +107,7 @@ TEST_P(StaffTest, RightsAndImportOfTheSmallLists)
     EXPECT_EQ(Messages.Last(), QStringLiteral("\r\n对不起,您没有该功能的操作权限,请与管理员联系(61).\t"));
 
     CurrentOperator().Rights = QStringLiteral(",61,");
-    outlays.Editor = [](const ROutlayItem& r, const TSaveEvent<ROutlayItem>& save) {
-        ROutlayItem edited = r;
-        edited.Name = QStringLiteral("差旅");
-        return save(edited);
-    };
+    outlays.Editor = NamingEditor<ROutlayItem>(QStringLiteral("差旅"));
     outlays.AddItem();
     EXPECT_EQ(outlays.RecordCount(), 1);
     EXPECT_EQ(outlays.NameFld->AsString(), QStringLiteral("差旅"));

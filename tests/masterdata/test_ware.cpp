@@ -186,11 +186,7 @@ TEST_P(WareTest, ListEditorSaveShowsTheRecordWithoutRequery)
     TWareList4Sale list;
     list.RefreshList();
     list.DefaultClass = {0};
-    list.Editor = [](const RWare& w, const TSaveEvent<RWare>& save) {
-        RWare edited = w;
-        edited.Name = QStringLiteral("新货品");
-        return save(edited);
-    };
+    list.Editor = NamingEditor<RWare>(QStringLiteral("新货品"));
     list.AddItem();
     ASSERT_EQ(list.RecordCount(), 1);
     EXPECT_EQ(list.IdFld->AsInteger(), 1);
