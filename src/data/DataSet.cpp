@@ -4,7 +4,9 @@
 #include "FilterExpr.h"
 #include "TextOrder.h"
 
+#include <QHash>
 #include <algorithm>
+#include <numeric>
 
 TDataSet::TDataSet(QObject* parent) : QObject(parent) {}
 TDataSet::~TDataSet() = default;
@@ -59,6 +61,7 @@ QList<TField*> TDataSet::Fields() const
 
 void TDataSet::CreateDataSet()
 {
+    ++m_dataVersion;
     m_rows.clear();
     m_view.clear();
     m_state = TState::Browse;
@@ -69,6 +72,7 @@ void TDataSet::CreateDataSet()
 
 void TDataSet::Close()
 {
+    ++m_dataVersion;
     if (!Active()) return;
     m_rows.clear();
     m_view.clear();
@@ -80,6 +84,7 @@ void TDataSet::Close()
 
 void TDataSet::LoadRows(std::vector<QVector<QVariant>>&& rows)
 {
+    ++m_dataVersion;
     m_rows.clear();
     m_rows.reserve(rows.size());
     for (auto& r : rows) {
@@ -94,6 +99,7 @@ void TDataSet::LoadRows(std::vector<QVector<QVariant>>&& rows)
 
 void TDataSet::EmptyDataSet()
 {
+    ++m_dataVersion;
     requireActive();
     m_rows.clear();
     m_view.clear();
@@ -178,6 +184,7 @@ void TDataSet::Edit()
 
 void TDataSet::Append()
 {
+    ++m_dataVersion;
     requireActive();
     if (m_state != TState::Browse) Post();
     m_rows.push_back(std::make_unique<TRow>(TRow{m_nextSerial++, QVector<QVariant>(FieldCount())}));
@@ -199,6 +206,7 @@ void TDataSet::Post()
 
 void TDataSet::Cancel()
 {
+    ++m_dataVersion;
     if (m_state == TState::Edit) {
         m_view[size_t(m_cursor)]->Values = m_backup;
         m_backup.clear();
@@ -213,6 +221,7 @@ void TDataSet::Cancel()
 
 void TDataSet::Delete()
 {
+    ++m_dataVersion;
     requireActive();
     if (m_state == TState::Edit) Cancel();
     m_state = TState::Browse;
@@ -249,6 +258,7 @@ QVariant TDataSet::FieldValue(const TField* field) const
 
 void TDataSet::SetFieldValue(const TField* field, const QVariant& value)
 {
+    ++m_dataVersion;
     currentValues()[field->Index()] = field->Convert(value);
     if (m_disabled == 0) Q_EMIT RowChanged(m_cursor);
     else m_pendingReset = true;
@@ -262,6 +272,7 @@ QVariant TDataSet::ValueAt(int row, int fieldIndex) const
 
 void TDataSet::SetValueAt(int row, int fieldIndex, const QVariant& value)
 {
+    ++m_dataVersion;
     if (row < 0 || row >= int(m_view.size())) return;
     m_view[size_t(row)]->Values[fieldIndex] = m_fields[size_t(fieldIndex)]->Convert(value);
     if (m_disabled == 0) Q_EMIT RowChanged(row);
@@ -370,9 +381,23 @@ void TDataSet::rebuildView()
 {
     m_view.clear();
     m_view.reserve(m_rows.size());
-    for (const auto& r : m_rows)
-        if (passes(*r)) m_view.push_back(r.get());
-    applySort();
+    if (m_sortText.trimmed().isEmpty()) {
+        for (const auto& r : m_rows)
+            if (passes(*r)) m_view.push_back(r.get());
+        return;
+    }
+    // All rows are sorted once; while neither the rows nor the sort change, a new filter (a
+    // grid's quick filter, typed letter by letter) only picks from them.
+    if (m_sortedVersion != m_dataVersion || m_sortedText != m_sortText) {
+        for (const auto& r : m_rows) m_view.push_back(r.get());
+        applySort();
+        m_sortedAll = m_view;
+        m_sortedVersion = m_dataVersion;
+        m_sortedText = m_sortText;
+        m_view.clear();
+    }
+    for (TRow* r : m_sortedAll)
+        if (passes(*r)) m_view.push_back(r);
 }
 
 void TDataSet::SetSort(const QString& sortText)
@@ -408,18 +433,48 @@ void TDataSet::applySort()
     }
     if (keys.empty() || m_view.size() < 2) return;
 
-    // Text keys are computed once per row: pinyin order without a collator call per comparison.
-    struct Item {
-        TRow* row;
-        std::vector<QCollatorSortKey> text;
-    };
-    std::vector<Item> items;
-    items.reserve(m_view.size());
-    for (TRow* r : m_view) {
-        Item it{r, {}};
-        for (const Key& k : keys)
-            if (k.text) it.text.push_back(TextOrder::SortKey(r->Values[k.field].toString()));
-        items.push_back(std::move(it));
+    // Each distinct text gets its rank in pinyin order (ties broken by the texts themselves), so
+    // rows compare by integers; lists repeat their texts, so few collator keys are made.
+    const int n = int(m_view.size());
+    int textKeys = 0;
+    for (const Key& k : keys) textKeys += k.text ? 1 : 0;
+    std::vector<int> ranks(size_t(n) * size_t(textKeys));
+    int t = 0;
+    for (const Key& k : keys) {
+        if (!k.text) continue;
+        QHash<QString, int> idOf;
+        QStringList texts;
+        for (int i = 0; i < n; ++i) {
+            const QVariant& v = m_view[size_t(i)]->Values[k.field];
+            int& r = ranks[size_t(i) * size_t(textKeys) + size_t(t)];
+            if (v.isNull()) {
+                r = -1;  // nulls first
+                continue;
+            }
+            const QString text = v.toString();
+            auto found = idOf.constFind(text);
+            if (found == idOf.constEnd()) {
+                found = idOf.insert(text, int(texts.size()));
+                texts << text;
+            }
+            r = *found;
+        }
+        std::vector<QCollatorSortKey> sortKeys;
+        sortKeys.reserve(size_t(texts.size()));
+        for (const QString& text : texts) sortKeys.push_back(TextOrder::SortKey(text));
+        std::vector<int> byOrder(size_t(texts.size()));
+        std::iota(byOrder.begin(), byOrder.end(), 0);
+        std::sort(byOrder.begin(), byOrder.end(), [&](int a, int b) {
+            const int c = sortKeys[size_t(a)].compare(sortKeys[size_t(b)]);
+            return c != 0 ? c < 0 : texts[a].compare(texts[b]) < 0;
+        });
+        std::vector<int> position(byOrder.size());
+        for (size_t p = 0; p < byOrder.size(); ++p) position[size_t(byOrder[p])] = int(p);
+        for (int i = 0; i < n; ++i) {
+            int& r = ranks[size_t(i) * size_t(textKeys) + size_t(t)];
+            if (r >= 0) r = position[size_t(r)];
+        }
+        ++t;
     }
     auto cmpValue = [](const QVariant& a, const QVariant& b) {
         const bool an = !a.isValid() || a.isNull(), bn = !b.isValid() || b.isNull();
@@ -434,28 +489,27 @@ void TDataSet::applySort()
         const double x = a.toDouble(), y = b.toDouble();
         return x < y ? -1 : (x > y ? 1 : 0);
     };
-    std::stable_sort(items.begin(), items.end(), [&](const Item& x, const Item& y) {
-        int t = 0;
+    std::vector<int> order(static_cast<size_t>(n));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
+        int tk = 0;
         for (const Key& k : keys) {
             int c = 0;
             if (k.text) {
-                const QVariant& a = x.row->Values[k.field];
-                const QVariant& b = y.row->Values[k.field];
-                const bool an = a.isNull(), bn = b.isNull();
-                if (an || bn) c = an == bn ? 0 : (an ? -1 : 1);
-                else {
-                    c = x.text[size_t(t)].compare(y.text[size_t(t)]);
-                    if (c == 0) c = a.toString().compare(b.toString());
-                }
-                ++t;
+                const int a = ranks[size_t(x) * size_t(textKeys) + size_t(tk)];
+                const int b = ranks[size_t(y) * size_t(textKeys) + size_t(tk)];
+                c = a < b ? -1 : (a > b ? 1 : 0);
+                ++tk;
             } else {
-                c = cmpValue(x.row->Values[k.field], y.row->Values[k.field]);
+                c = cmpValue(m_view[size_t(x)]->Values[k.field], m_view[size_t(y)]->Values[k.field]);
             }
             if (c != 0) return k.desc ? c > 0 : c < 0;
         }
         return false;
     });
-    for (size_t i = 0; i < items.size(); ++i) m_view[i] = items[i].row;
+    std::vector<TRow*> sorted(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) sorted[size_t(i)] = m_view[size_t(order[size_t(i)])];
+    m_view.swap(sorted);
 }
 
 void TDataSet::DisableControls() { ++m_disabled; }

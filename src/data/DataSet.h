@@ -139,4 +139,9 @@ private:
     std::unique_ptr<TFilterExpr> m_filter;
     std::function<bool(const QVector<QVariant>&)> m_rowFilter;
     QString m_sortText;
+    // Every row in sort order, valid while m_dataVersion and the sort text are unchanged.
+    std::vector<TRow*> m_sortedAll;
+    quint64 m_dataVersion = 0;
+    quint64 m_sortedVersion = ~quint64(0);
+    QString m_sortedText;
 };
