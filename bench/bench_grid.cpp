@@ -58,13 +58,16 @@ int main(int argc, char** argv)
     Report(QStringLiteral("bind 100,000 rows and paint"), bind, bindRef, QStringLiteral("ref: reset the bare set"));
 
     const int name = grid.ColumnOf(QStringLiteral("Name"))->ModelColumn();
+    // An edit before each run, so the sort is computed and not taken from the data set's cache.
     const double sort = BestSeconds(3, [&] {
         ds->SetSort(QString());
+        ds->SetValueAt(0, 3, 1.0);
         grid.TitleClick(name);
         grid.repaint();
     });
     const double sortRef = BestSeconds(3, [&] {
         bare->SetSort(QString());
+        bare->SetValueAt(0, 3, 1.0);
         bare->SetSort(QStringLiteral("Name"));
     });
     Report(QStringLiteral("title click: sort by Name (pinyin) and paint"), sort, sortRef, QStringLiteral("ref: SetSort"));

@@ -409,3 +409,25 @@ TEST_F(GridTest, BatchUpdateChangesEverySelectedRowThroughBatchProc)
     EXPECT_EQ(ds->ValueAt(2, fQty).toDouble(), 6.0);
     EXPECT_EQ(ds->RecNo(), 4) << "the current row returns";
 }
+
+TEST_F(GridTest, QuickFilterOnASortedGridSeesNewDeletedAndChangedRows)
+{
+    TmqDBGrid grid;
+    grid.SetDataSet(ds.get());
+    grid.TitleClick(grid.ColumnOf(QStringLiteral("Code"))->ModelColumn());
+    grid.QuickFilter(QStringLiteral("A"));
+    EXPECT_EQ(codesInOrder(*ds), (QStringList{"A01", "A03"}));
+
+    grid.QuickFilter(QString());
+    ds->Append();
+    ds->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("A02"));
+    ds->Post();
+    ds->SetRecNo(1);  // A01
+    ds->Delete();
+    ds->Locate(QStringLiteral("Code"), QStringLiteral("C05"));
+    ds->Edit();
+    ds->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("A00"));
+    ds->Post();
+    grid.QuickFilter(QStringLiteral("A"));
+    EXPECT_EQ(codesInOrder(*ds), (QStringList{"A00", "A02", "A03"}));
+}
