@@ -149,10 +149,13 @@ void TWareSet::SetAsData(const RWare& w)
 {
     EditOrAppendById(IdFld, w.Id);
     IdFld->SetValue(w.Id);
-    ClassIdFld->SetValue(Nullable(w.ClassId));
-    CatacodeFld->SetValue(w.CataCode);
-    CataNameFld->SetValue(w.CataName);
-    CataPathFld->SetValue(w.CataPath);
+    // The loaded row shows what the table holds: no class unless a real one.
+    const QVariant classId = KeyOrNull(w.ClassId);
+    const auto ofClass = [&classId](const QString& text) { return classId.isNull() ? QVariant() : QVariant(text); };
+    ClassIdFld->SetValue(classId);
+    CatacodeFld->SetValue(ofClass(w.CataCode));
+    CataNameFld->SetValue(ofClass(w.CataName));
+    CataPathFld->SetValue(ofClass(w.CataPath));
     CodeFld->SetValue(w.Code);
     NameFld->SetValue(w.Name);
     LookIdFld->SetValue(w.LookId);

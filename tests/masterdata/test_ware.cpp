@@ -191,6 +191,17 @@ TEST_P(WareTest, ListEditorSaveShowsTheRecordWithoutRequery)
     ASSERT_EQ(list.RecordCount(), 1);
     EXPECT_EQ(list.IdFld->AsInteger(), 1);
     EXPECT_EQ(list.NameFld->AsString(), QStringLiteral("新货品"));
+    list.FilterByClass(PseudoCode::Nulled);  // listed as unclassified without a requery
+    EXPECT_EQ(list.RecordCount(), 1);
+    // New goods take the list's default class (the tree node selected in the window).
+    Exec(QStringLiteral("insert into wareclass(Id, Code, Name, SlfId, PrtId) values (7, '1.', 'A', 1, 0)"));
+    list.DefaultClass = {7, "1.", "A"};
+    list.AddItem();
+    list.FilterByClass(QStringLiteral("1."));
+    ASSERT_EQ(list.RecordCount(), 1);
+    EXPECT_EQ(list.CataNameFld->AsString(), QStringLiteral("A"));
+    EXPECT_EQ(Scalar(QStringLiteral("select ClassId from ware where Id=2")).toInt(), 7);
+    list.FilterByClass(PseudoCode::All);
 
     QStringList searched;
     list.SearchFields([&](TField* f) { searched << f->FieldName(); });
@@ -198,8 +209,10 @@ TEST_P(WareTest, ListEditorSaveShowsTheRecordWithoutRequery)
 
     RWare picked;
     list.OnPick = [&](const RWare& w) { picked = w; return true; };
+    ASSERT_TRUE(list.Locate(QStringLiteral("Id"), 1));
     EXPECT_TRUE(list.PickItem());
     EXPECT_EQ(picked.Id, 1);
+    EXPECT_EQ(picked.Name, QStringLiteral("新货品"));
 }
 
 MQ_BOTH_ENGINES(WareTest);
