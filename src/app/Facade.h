@@ -7,7 +7,7 @@
 #include <functional>
 
 // Windows and commands the facade opens by name. The libraries that build them register them
-// at start (RegisterAppWindows); the facade enforces each one's right first.
+// at start (WindowRegistry.cpp); the facade enforces each one's right first.
 namespace MallWindow {
 inline constexpr char ClientList[] = "ClientList";              // right 10
 inline constexpr char WareList[] = "WareList";                  // right 1014, sales variant
@@ -25,7 +25,7 @@ inline constexpr char SaleReport[] = "SaleReport";              // right 36
 inline constexpr char SaleSumReport[] = "SaleSumReport";        // right 66
 inline constexpr char ShldinListReport[] = "ShldinListReport";  // right 29
 inline constexpr char ShldinBookReport[] = "ShldinBookReport";  // right 29
-inline constexpr char OutlayReport[] = "OutlayReport";          // the window checks its own right
+inline constexpr char OutlayReport[] = "OutlayReport";          // no right
 inline constexpr char ProfitReport[] = "ProfitReport";          // right 66
 inline constexpr char CompanyInfo[] = "CompanyInfo";            // right 10000
 inline constexpr char Operators[] = "Operators";                // right 100001

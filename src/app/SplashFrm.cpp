@@ -13,6 +13,7 @@ TSplashFrm::TSplashFrm(QWidget* parent) : TaFrm(parent, Qt::SplashScreen | Qt::F
 {
     setObjectName(QStringLiteral("SplashFrm"));
     SetPlacement(TPlacement::ScreenCentre);
+    SetEdgeResize(false);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0x1f, 0x3a, 0x5f));

@@ -116,12 +116,12 @@ void TaFrm::setVisible(bool visible)
 {
     if (visible && !isVisible() && isWindow()) {
         applyPlacement();
-        if (isBorderless()) setMouseTracking(true);
+        if (resizesByEdges()) setMouseTracking(true);
     }
     QDialog::setVisible(visible);
 }
 
-bool TaFrm::isBorderless() const { return isWindow() && (windowFlags() & Qt::FramelessWindowHint); }
+bool TaFrm::resizesByEdges() const { return m_edgeResize && isWindow() && (windowFlags() & Qt::FramelessWindowHint); }
 
 void TaFrm::keyPressEvent(QKeyEvent* event)
 {
@@ -162,7 +162,7 @@ void TaFrm::keyPressEvent(QKeyEvent* event)
 
 void TaFrm::mousePressEvent(QMouseEvent* event)
 {
-    if (isBorderless() && event->button() == Qt::LeftButton) {
+    if (resizesByEdges() && event->button() == Qt::LeftButton) {
         const Qt::Edges edges = EdgesAt(event->position().toPoint(), size());
         if (edges && windowHandle() && windowHandle()->startSystemResize(edges)) {
             event->accept();
@@ -174,7 +174,7 @@ void TaFrm::mousePressEvent(QMouseEvent* event)
 
 void TaFrm::mouseMoveEvent(QMouseEvent* event)
 {
-    if (isBorderless() && !(event->buttons() & Qt::LeftButton)) {
+    if (resizesByEdges() && !(event->buttons() & Qt::LeftButton)) {
         const Qt::Edges edges = EdgesAt(event->position().toPoint(), size());
         if (edges == (Qt::TopEdge | Qt::LeftEdge) || edges == (Qt::BottomEdge | Qt::RightEdge))
             setCursor(Qt::SizeFDiagCursor);

@@ -32,6 +32,8 @@ public:
     void SetPlacement(TPlacement placement) { m_placement = placement; }
     // Enter outside a control that takes it clicks this button; without one, Enter moves on.
     void SetDefaultButton(QPushButton* button);
+    // Whether a borderless window is resized by dragging its edges (on by default).
+    void SetEdgeResize(bool on) { m_edgeResize = on; }
 
     // The main window: dialogs centre on it and it parents the windows the facade opens.
     static QWidget* MainWindow();
@@ -56,9 +58,10 @@ protected:
     void applyPlacement();
 
 private:
-    bool isBorderless() const;
+    bool resizesByEdges() const;
 
     TPlacement m_placement = TPlacement::NearPointer;
+    bool m_edgeResize = true;
     QPointer<QPushButton> m_defaultButton;
 };
 
