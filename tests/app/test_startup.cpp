@@ -15,6 +15,7 @@
 #include "mainSlFrm.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -75,6 +76,31 @@ TEST_F(StartupTest, ThreeParametersOpenTheMainWindowWithoutTheDialog)
     EXPECT_EQ(loggedIn, QStringLiteral("sa"));
     EXPECT_FALSE(GlobalDatabase().Connected());  // the shutdown disconnected
     EXPECT_TRUE(QFileInfo::exists(m_home.filePath(QStringLiteral("cfg.ini"))));
+}
+
+TEST_F(StartupTest, LoginThroughTheDialogThenTheMainWindow)
+{
+    OnModal<TLoginFrm>([](TLoginFrm* dialog) {
+        dialog->edtPassword1->clear();  // sa of a new database has no password
+        dialog->OkBtn1->click();
+    });
+    bool sawMain = false;
+    auto* watch = new QTimer;
+    watch->setInterval(20);
+    QObject::connect(watch, &QTimer::timeout, [&sawMain, watch] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* main = qobject_cast<TmainSlFrm*>(w); main && main->isVisible()) {
+                sawMain = true;
+                watch->stop();
+                watch->deleteLater();
+                main->close();
+                return;
+            }
+        }
+    });
+    watch->start();
+    EXPECT_EQ(run({}), 0);
+    EXPECT_TRUE(sawMain);
 }
 
 TEST_F(StartupTest, OtherParameterCountsAskAndCancellingEnds)
