@@ -1,9 +1,11 @@
+#include "NavButton.h"
 #include "TestSeams.h"
 #include "aDlgFrm.h"
 #include "aFrm.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -155,4 +157,28 @@ TEST(BaseForms, FreeStandingWindowsStayOnTopAndFreeThemselves)
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+}
+
+TEST(BaseForms, NavigationPicturesHighlightOnHoverAndReportAMissingFile)
+{
+    TRecordingMessages messages;
+    TNavButton sales;
+    ASSERT_TRUE(sales.LoadPictures(QStringLiteral("Z2005")));
+    const QImage normal = sales.pixmap().toImage();
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(&sales, &enter);
+    EXPECT_NE(sales.pixmap().toImage(), normal);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&sales, &leave);
+    EXPECT_EQ(sales.pixmap().toImage(), normal);
+    sales.SetSelected(true);  // the current page keeps its highlight
+    QCoreApplication::sendEvent(&sales, &leave);
+    EXPECT_NE(sales.pixmap().toImage(), normal);
+    EXPECT_TRUE(messages.Texts.isEmpty());
+
+    TNavButton missing;
+    EXPECT_FALSE(missing.LoadPictures(QStringLiteral("Z9999")));
+    ASSERT_EQ(messages.Plain().size(), 1);
+    EXPECT_TRUE(messages.Plain()[0].startsWith(QStringLiteral("Z9999A:")));
+    EXPECT_TRUE(missing.pixmap().isNull());
 }
