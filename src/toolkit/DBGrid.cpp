@@ -153,7 +153,10 @@ TmqDBGrid::TmqDBGrid(QWidget* parent) : QTableView(parent)
         if (TmqColumn* c = Column(index.column())) Q_EMIT EditButtonClick(c->Field());
     });
 
-    verticalHeader()->hide();
+    // No row header to see, but kept "shown" at zero width: a hidden header is not laid out and
+    // would measure the rows in view against a stale height.
+    verticalHeader()->setMinimumWidth(0);
+    verticalHeader()->setMaximumWidth(0);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(12);
     verticalHeader()->setDefaultSectionSize(std::max(16, fontMetrics().height() + 4));
@@ -613,6 +616,9 @@ void TmqDBGrid::updateGeometries()
 {
     if (m_inGeometry) return;
     m_inGeometry = true;
+    // The table counts the rows that fit before the footer takes its place and clamps the
+    // scroll position to that; the position is put back once the range is right.
+    const int keepRow = verticalScrollBar()->value();
     QTableView::updateGeometries();
     if (m_footerVisible) {
         const int h = m_header->LineHeight();
@@ -620,12 +626,16 @@ void TmqDBGrid::updateGeometries()
         setViewportMargins(m.left(), m.top(), m.right(), h);
         const QRect vg = viewport()->geometry();
         m_footer->setGeometry(vg.left(), vg.bottom() + 1, vg.width(), h);
+        // The row header measures the rows in view by its own height.
+        QHeaderView* rows = verticalHeader();
+        rows->setGeometry(rows->x(), vg.top(), rows->width(), vg.height());
         // The rows were counted before the footer took its place.
         if (verticalScrollMode() == ScrollPerItem && m_model) {
             const int rowH = std::max(1, verticalHeader()->defaultSectionSize());
             const int inView = std::max(1, vg.height() / rowH);
             verticalScrollBar()->setRange(0, std::max(0, m_model->rowCount() - inView));
             verticalScrollBar()->setPageStep(inView);
+            verticalScrollBar()->setValue(keepRow);
         }
     }
     m_inGeometry = false;

@@ -1,5 +1,5 @@
 // Column layouts stored in syscols, on both engines.
-#include "DbFixture.h"
+#include "SchemaFixture.h"
 #include "FormControls.h"
 #include "GridLayout.h"
 #include "Operator.h"
@@ -10,12 +10,11 @@
 #include <gtest/gtest.h>
 
 namespace {
-class GridLayoutDb : public DbTest {
+class GridLayoutDb : public SchemaTest {
 protected:
     void Prepare() override
     {
-        // The table as the schema creates it.
-        Db().ExecCommand(QStringLiteral("create table syscols (F02 integer not null primary key, F06 text)"));
+        SchemaTest::Prepare();
         CurrentOperator().Clear();
         CurrentOperator().LoginId = QStringLiteral("sa");
         ds = MakeGoodsLines();
@@ -23,7 +22,7 @@ protected:
     void TearDown() override
     {
         CurrentOperator().Clear();
-        DbTest::TearDown();
+        SchemaTest::TearDown();
     }
     int rowsFor(int key)
     {

@@ -59,6 +59,26 @@ TEST(ToolkitLook, GridWithFooterAndDialogs)
     grid.TitleClick(grid.ColumnOf(QStringLiteral("Qty"))->ModelColumn());
     save(grid, QStringLiteral("grid"));
 
+    // Scrolled to the end, the last line shows above the footer.
+    auto many = MakeGoodsLines();
+    for (int i = 0; i < 40; ++i) {
+        many->Append();
+        many->FieldByName(QStringLiteral("Code"))->SetAsString(QStringLiteral("Z%1").arg(i, 2, 10, QLatin1Char('0')));
+        many->FieldByName(QStringLiteral("Qty"))->SetAsFloat(i);
+        many->Post();
+    }
+    TDBGrid list;
+    list.resize(480, 200);
+    list.SetDataSet(many.get());
+    list.SetFooterSum(QStringLiteral("Qty"));
+    list.show();
+    QApplication::processEvents();
+    list.scrollToBottom();
+    QApplication::processEvents();
+    const QRect lastRow = list.visualRect(list.model()->index(many->RecordCount() - 1, 0));
+    EXPECT_TRUE(list.viewport()->rect().contains(lastRow)) << "the footer covers the last row";
+    save(list, QStringLiteral("grid_bottom"));
+
     TSortFrm sort(ds.get(), true);
     sort.SetSortText(ds->Sort());
     save(sort, QStringLiteral("sort"));
