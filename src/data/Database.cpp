@@ -7,6 +7,8 @@
 
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -221,15 +223,19 @@ bool TDatabase::execute(QSqlQuery& q, const QString& sql, const TDBParameters& p
     const TTranslatedSql t = TSqlDialect::Translate(sql, m_engine);
     // Statements without markers run directly: PostgreSQL cannot prepare DDL, and it saves a trip.
     if (t.ParamNames.isEmpty() && params.isEmpty() && blobs.isEmpty()) return q.exec(t.Text);
-    auto known = [&t](const QString& name) {
-        for (const QString& p : t.ParamNames)
-            if (p.compare(name, Qt::CaseInsensitive) == 0) return true;
-        return false;
-    };
-    for (const TDBParameter& p : params)
-        if (!known(p.Name)) fail(QStringLiteral("参数 %1 不在语句中").arg(p.Name), sql);
+    // Names are matched case-insensitively through hashes, so long multi-row statements bind in
+    // linear time; the first parameter of a name wins.
+    QSet<QString> markers;
+    for (const QString& p : t.ParamNames) markers.insert(p.toLower());
+    QHash<QString, int> byName;
+    byName.reserve(params.size());
+    for (int i = 0; i < params.size(); ++i) {
+        const QString key = params[i].Name.toLower();
+        if (!markers.contains(key)) fail(QStringLiteral("参数 %1 不在语句中").arg(params[i].Name), sql);
+        if (!byName.contains(key)) byName.insert(key, i);
+    }
     for (const TxDBParameter& p : blobs)
-        if (!known(p.Name)) fail(QStringLiteral("参数 %1 不在语句中").arg(p.Name), sql);
+        if (!markers.contains(p.Name.toLower())) fail(QStringLiteral("参数 %1 不在语句中").arg(p.Name), sql);
     if (!q.prepare(t.Text)) fail(q.lastError().text(), sql);
     for (int i = 0; i < t.ParamNames.size(); ++i) {
         const QString& name = t.ParamNames[i];
@@ -243,12 +249,8 @@ bool TDatabase::execute(QSqlQuery& q, const QString& sql, const TDBParameters& p
             }
         }
         if (!found) {
-            for (const TDBParameter& p : params) {
-                if (p.Name.compare(name, Qt::CaseInsensitive) == 0) {
-                    value = BindValue(p.Value);
-                    break;
-                }
-            }
+            const auto it = byName.constFind(name.toLower());
+            if (it != byName.cend()) value = BindValue(params[it.value()].Value);
         }
         q.bindValue(i, value);
     }
