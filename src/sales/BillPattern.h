@@ -114,7 +114,7 @@ public:
     QString UpdateSql() const { return m_updateSql; }
 
     // Rows per multi-row insert of new lines.
-    static constexpr int InsertChunk = 100;
+    static constexpr int InsertChunk = 10;
 
 private:
     bool insertHeader(RBillStamp& head, const TDBParameters& header, QString& message) const;

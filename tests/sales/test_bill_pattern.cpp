@@ -267,4 +267,35 @@ TEST_P(BillPatternTest, CopyIsANewDocumentKeepingOrderLinksAndPrices)
     EXPECT_EQ(StoredLineIds(s.Id), (QList<int>{1, 2}));  // the original keeps its lines
 }
 
+// The finance documents reuse the pattern; some have no lines.
+TEST_P(BillPatternTest, ServesDocumentsWithoutLines)
+{
+    const TBillPattern other(TBillKind{QStringLiteral("shouldin"), QString(), QStringLiteral("YS"), 25,
+                                       {QStringLiteral("BizDate"), QStringLiteral("ClientId"), QStringLiteral("Fund"),
+                                        QStringLiteral("Sign"), QStringLiteral("Note")},
+                                       {},
+                                       QStringLiteral("select m.*, c.Name as ClientName from shouldin m left join Client c "
+                                                      "on c.Id=m.ClientId where m.Id=:Id"),
+                                       QString()});
+    RBillStamp head;
+    head.Billman = QStringLiteral("张三");
+    auto values = [](double fund) {
+        return TDBParameters{DBParam(QStringLiteral("BizDate"), QDate(2013, 1, 15)), DBParam(QStringLiteral("ClientId"), 2),
+                             DBParam(QStringLiteral("Fund"), fund), DBParam(QStringLiteral("Sign"), -1),
+                             DBParam(QStringLiteral("Note"), QStringLiteral("其他"))};
+    };
+    QString message;
+    ASSERT_TRUE(other.Save(head, values(100), {}, message)) << message.toStdString();
+    EXPECT_EQ(head.Code, QStringLiteral("YS13010001"));
+    ASSERT_TRUE(other.Save(head, values(120), {}, message)) << message.toStdString();
+    QString client;
+    ASSERT_TRUE(other.Load(head.Id, [&](const TBillRow& r) { client = r.Text(QStringLiteral("ClientName")); }, {}));
+    EXPECT_EQ(client, QStringLiteral("乙公司"));
+    EXPECT_DOUBLE_EQ(Scalar(QStringLiteral("select Fund from shouldin")).toDouble(), 120);
+    EXPECT_THROW(other.ToggleCheck(head), EAbort);  // right 25 not granted
+    EXPECT_THROW(other.Save(head, {DBParam(QStringLiteral("Fund"), 1)}, {}, message), EMqError);  // columns as stated
+    ASSERT_TRUE(other.Delete(head, message)) << message.toStdString();
+    EXPECT_EQ(Count(QStringLiteral("select count(*) from shouldin")), 0);
+}
+
 MQ_BOTH_ENGINES(BillPatternTest);
