@@ -333,9 +333,10 @@ void TmqDBGrid::RebuildColumns()
     m_rebuilding = true;
     m_model->RefreshColumns();
     m_rebuilding = false;
-    m_columns.clear();
     m_hiddenWidths.clear();
-    for (int c = 0; c < m_model->columnCount(); ++c) m_columns.push_back(std::make_unique<TmqColumn>(this, c));
+    // Handles already given out stay valid: the column objects are only added or dropped.
+    while (ColumnCount() > m_model->columnCount()) m_columns.pop_back();
+    while (ColumnCount() < m_model->columnCount()) m_columns.push_back(std::make_unique<TmqColumn>(this, ColumnCount()));
     for (int c = 0; c < ColumnCount(); ++c) {
         const int v = m_header->visualIndex(c);
         if (v != c) m_header->moveSection(v, c);

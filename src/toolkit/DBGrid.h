@@ -18,8 +18,9 @@ class TGridDelegate;
 class TmqDBGrid;
 struct TExportColumn;
 
-// A handle on one grid column (one visible field of the data set). Handles stay valid while
-// the grid lives; what they set is kept per field, so it survives a reloaded layout.
+// A handle on one grid column (one visible field of the data set). A handle stays valid while
+// the grid has at least that many columns; what it sets is kept per field, so it survives a
+// reloaded layout.
 class TmqColumn {
 public:
     TmqColumn(TmqDBGrid* grid, int modelColumn) : m_grid(grid), m_column(modelColumn) {}

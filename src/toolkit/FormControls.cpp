@@ -11,7 +11,8 @@ void TEdit::Clear()
 void TComboBox::keyPressEvent(QKeyEvent* e)
 {
     TmqComboBox::keyPressEvent(e);
-    if (e->key() == Qt::Key_Delete) setCurrentIndex(-1);
+    // In a box the user types into, Delete deletes a character, not the whole choice.
+    if (e->key() == Qt::Key_Delete && !isEditable()) setCurrentIndex(-1);
     Q_EMIT Changed();
 }
 
