@@ -1,31 +1,9 @@
 #include "CliCommand.h"
 
 #include "Database.h"
+#include "Operator.h"
 #include "Seams.h"
 
-namespace {
-
-// The connection reports its failure through a message box; here it becomes the one error line.
-class TCollectedMessages : public IMessages {
-public:
-    TCollectedMessages() { Platform::SetMessages(this); }
-    ~TCollectedMessages() override { Platform::SetMessages(nullptr); }
-    void Show(TMsgKind, const QString& text) override { Texts << text; }
-    bool OkCancel(TMsgKind, const QString& text) override
-    {
-        Texts << text;
-        return false;
-    }
-    bool YesNo(const QString& text) override
-    {
-        Texts << text;
-        return false;
-    }
-    bool Input(const QString&, const QString&, QString&) override { return false; }
-    QStringList Texts;
-};
-
-}  // namespace
 
 QString TCliContext::ConnectionString() const
 {
@@ -37,7 +15,6 @@ QString TCliContext::ConnectionString() const
 
 bool TCliContext::Connect(TDatabase& db, bool createFile) const
 {
-    TCollectedMessages messages;
     if (db.Connect(ConnectionString(), createFile)) return true;
     Fail(QStringLiteral("无法连接数据库: %1").arg(db.LastConnectError()));
     return false;
@@ -49,4 +26,19 @@ int TCliContext::Fail(const QString& message) const
     line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' ').replace(u'\t', u' ');
     Err << QStringLiteral("mqsalectl: ") << line.simplified() << Qt::endl;
     return 1;
+}
+
+bool TCliContext::Login() const
+{
+    TOperator& op = CurrentOperator();
+    op.LoadOperator(UserId);
+    if (op.CheckPassword(Password)) return true;
+    op.Clear();
+    Fail(QStringLiteral("用户名或密码错误: %1").arg(UserId));
+    return false;
+}
+
+void TCliContext::Progress(const QString& text) const
+{
+    Err << text << Qt::endl;
 }

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "Errors.h"
 
 #include <QCoreApplication>
 
@@ -18,13 +19,15 @@ void printHelp(QTextStream& out)
         "  --db FILE   SQLite 数据库文件 / SQLite database file\n"
         "  --pg CONN   PostgreSQL 连接串 / PostgreSQL connection string, e.g.\n"
         "              \"Provider=PostgreSQL;Data Source=127.0.0.1;Port=5432;Initial Catalog=db;User ID=u;Password=p\"\n"
+        "  --user LOGIN     操作员, 默认 sa / operator, sa by default\n"
+        "  --password PW    操作员的密码, 默认为空 / the operator's password, empty by default\n"
         "  -h, --help  显示本帮助 / show this help\n"
         "\n"
         "命令 / Commands:\n");
     for (const TCliCommand& c : CliCommands()) {
-        const QString head = QString(c.Name + u' ' + c.Usage).trimmed();
-        out << QStringLiteral("  %1%2\n").arg(head.leftJustified(11)).arg(c.SummaryZh);
-        out << QStringLiteral("  %1%2\n").arg(QString(11, u' ')).arg(c.SummaryEn);
+        out << QStringLiteral("  %1\n").arg(QString(c.Name + u' ' + c.Usage).trimmed());
+        out << QStringLiteral("      %1\n").arg(c.SummaryZh);
+        out << QStringLiteral("      %1\n").arg(c.SummaryEn);
     }
     out << QStringLiteral(
         "\n"
@@ -50,12 +53,17 @@ int main(int argc, char** argv)
             printHelp(out);
             return 0;
         }
-        if (a == QLatin1String("--db") || a == QLatin1String("--pg")) {
+        if (a == QLatin1String("--db") || a == QLatin1String("--pg") || a == QLatin1String("--user") ||
+            a == QLatin1String("--password")) {
             if (args.isEmpty()) {
                 context.Fail(QStringLiteral("%1 后面缺少值").arg(a));
                 return 2;
             }
-            (a == QLatin1String("--db") ? context.DbFile : context.PgConnection) = args.takeFirst();
+            QString& target = a == QLatin1String("--db")     ? context.DbFile
+                              : a == QLatin1String("--pg")   ? context.PgConnection
+                              : a == QLatin1String("--user") ? context.UserId
+                                                             : context.Password;
+            target = args.takeFirst();
             continue;
         }
         if (a.startsWith(QLatin1String("-"))) {
@@ -84,7 +92,17 @@ int main(int argc, char** argv)
             context.Fail(QStringLiteral("命令 %1 需要 --db 或 --pg 指定数据库").arg(command));
             return 2;
         }
-        return c.Run(context);
+        // Every message a model shows is collected; a refused right ends the command with it.
+        TCliMessages messages;
+        try {
+            return c.Run(context);
+        } catch (const EAbort&) {
+            return context.Fail(messages.Last(QStringLiteral("操作已取消")));
+        } catch (const EMqError& e) {
+            return context.Fail(e.Message());
+        } catch (const EDatabaseError& e) {
+            return context.Fail(QStringLiteral("数据库错误: %1").arg(e.Message().section(QStringLiteral("\r\n"), 0, 0)));
+        }
     }
     context.Fail(QStringLiteral("未知的命令: %1 (用 --help 查看用法)").arg(command));
     return 2;
