@@ -5,6 +5,28 @@
 
 namespace {
 QVariant text(const QString& s) { return s; }
+
+// The three line datasets differ only in how one line is read and written.
+template <class Lines, class Read>
+Lines readLines(int count, Read read)
+{
+    Lines lines;
+    lines.resize(count);
+    for (int i = 0; i < count; ++i) read(i, lines[i]);
+    return lines;
+}
+
+template <class Lines, class Write>
+std::vector<QVector<QVariant>> rowsOf(const Lines& lines, int fieldCount, Write write)
+{
+    std::vector<QVector<QVariant>> rows;
+    rows.reserve(size_t(lines.size()));
+    for (const auto& l : lines) {
+        rows.emplace_back(fieldCount);
+        write(rows.back(), l);
+    }
+    return rows;
+}
 }  // namespace
 
 TGoodsdlSet::TGoodsdlSet(QObject* parent) : TMqClientDataSet(parent)
@@ -76,8 +98,6 @@ void TGoodsdlSet::ReadDiscount(int row, ROrderdl& l) const
     l.Discount = Nullable::Num(At(row, DiscountFld));
 }
 
-QVector<QVariant> TGoodsdlSet::NewRow() const { return QVector<QVariant>(DataSet()->FieldCount()); }
-
 void TGoodsdlSet::WriteGoods(QVector<QVariant>& row, const RGoodsLine& l) const
 {
     row[dlIdFld->Index()] = l.dlId;
@@ -135,22 +155,12 @@ TQuotdlSet::TQuotdlSet(QObject* parent) : TGoodsdlSet(parent)
 
 RQuotdls TQuotdlSet::AsDatas()
 {
-    RQuotdls lines;
-    const int n = BeginRead();
-    lines.resize(n);
-    for (int i = 0; i < n; ++i) ReadGoods(i, lines[i]);
-    return lines;
+    return readLines<RQuotdls>(BeginRead(), [this](int row, RQuotdl& l) { ReadGoods(row, l); });
 }
 
 void TQuotdlSet::SetAsDatas(const RQuotdls& lines)
 {
-    std::vector<QVector<QVariant>> rows;
-    rows.reserve(size_t(lines.size()));
-    for (const RQuotdl& l : lines) {
-        rows.push_back(NewRow());
-        WriteGoods(rows.back(), l);
-    }
-    Replace(std::move(rows));
+    Replace(rowsOf(lines, DataSet()->FieldCount(), [this](QVector<QVariant>& row, const RQuotdl& l) { WriteGoods(row, l); }));
 }
 
 void TQuotdlSet::PostAmount(const TDecimals& decimals)
@@ -172,22 +182,12 @@ TOrderdlSet::TOrderdlSet(QObject* parent) : TGoodsdlSet(parent)
 
 ROrderdls TOrderdlSet::AsDatas()
 {
-    ROrderdls lines;
-    const int n = BeginRead();
-    lines.resize(n);
-    for (int i = 0; i < n; ++i) ReadDiscount(i, lines[i]);
-    return lines;
+    return readLines<ROrderdls>(BeginRead(), [this](int row, ROrderdl& l) { ReadDiscount(row, l); });
 }
 
 void TOrderdlSet::SetAsDatas(const ROrderdls& lines)
 {
-    std::vector<QVector<QVariant>> rows;
-    rows.reserve(size_t(lines.size()));
-    for (const ROrderdl& l : lines) {
-        rows.push_back(NewRow());
-        WriteDiscount(rows.back(), l);
-    }
-    Replace(std::move(rows));
+    Replace(rowsOf(lines, DataSet()->FieldCount(), [this](QVector<QVariant>& row, const ROrderdl& l) { WriteDiscount(row, l); }));
 }
 
 void TOrderdlSet::PostAmount(const TDecimals& decimals)
@@ -212,9 +212,8 @@ TSaledlSet::TSaledlSet(QObject* parent) : TGoodsdlSet(parent)
     CreateDataSet();
 }
 
-RSaledl TSaledlSet::readRow(int row) const
+void TSaledlSet::readRow(int row, RSaledl& l) const
 {
-    RSaledl l;
     ReadDiscount(row, l);
     l.OrdlId = Nullable::Int(At(row, OrdlIdFld));
     const QVariant code = At(row, OrdCodeFld);
@@ -222,39 +221,30 @@ RSaledl TSaledlSet::readRow(int row) const
     l.CostPrice = Nullable::Num(At(row, CostPriceFld));
     l.InnerPrice = Nullable::Num(At(row, InnerPriceFld));
     l.ProfitRate = Nullable::Int(At(row, ProfitRateFld));
-    return l;
 }
 
 RSaledls TSaledlSet::AsDatas()
 {
-    RSaledls lines;
-    const int n = BeginRead();
-    lines.reserve(n);
-    for (int i = 0; i < n; ++i) lines << readRow(i);
-    return lines;
+    return readLines<RSaledls>(BeginRead(), [this](int row, RSaledl& l) { readRow(row, l); });
 }
 
 void TSaledlSet::SetAsDatas(const RSaledls& lines)
 {
-    std::vector<QVector<QVariant>> rows;
-    rows.reserve(size_t(lines.size()));
-    for (const RSaledl& l : lines) {
-        QVector<QVariant> row = NewRow();
+    Replace(rowsOf(lines, DataSet()->FieldCount(), [this](QVector<QVariant>& row, const RSaledl& l) {
         WriteDiscount(row, l);
         row[OrdlIdFld->Index()] = Nullable::Of(l.OrdlId);
         row[OrdCodeFld->Index()] = text(l.OrdCode);
         row[CostPriceFld->Index()] = Nullable::Of(l.CostPrice);
         row[InnerPriceFld->Index()] = Nullable::Of(l.InnerPrice);
         row[ProfitRateFld->Index()] = Nullable::Of(l.ProfitRate);
-        rows.push_back(std::move(row));
-    }
-    Replace(std::move(rows));
+    }));
 }
 
 void TSaledlSet::PostAmount()
 {
     if (DataSet()->IsEmpty()) return;
-    RSaledl l = readRow(DataSet()->RecNo() - 1);
+    RSaledl l;
+    readRow(DataSet()->RecNo() - 1, l);
     BillAmounts::PostLine(l);
     WriteAmounts(l);
 }

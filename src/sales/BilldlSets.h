@@ -44,7 +44,6 @@ protected:
     QVariant At(int row, const TField* field) const;
     void ReadGoods(int row, RGoodsLine& line) const;
     void ReadDiscount(int row, ROrderdl& line) const;
-    QVector<QVariant> NewRow() const;
     void WriteGoods(QVector<QVariant>& row, const RGoodsLine& line) const;
     void WriteDiscount(QVector<QVariant>& row, const ROrderdl& line) const;
     void Replace(std::vector<QVector<QVariant>>&& rows);
@@ -85,5 +84,5 @@ public:
     void PostAmount();
 
 private:
-    RSaledl readRow(int row) const;
+    void readRow(int row, RSaledl& line) const;
 };

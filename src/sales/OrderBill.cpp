@@ -66,34 +66,22 @@ bool TOrderBill::Save(ROrder& order, QString& message, const TOrderSaveStep& aft
 
 ROrder TOrderBill::NewRecord()
 {
-    CurrentOperator().CheckRight(SalesRights::OrderEntry);
     ROrder o;
-    SalesColumns::StampNew(o);
+    SalesColumns::StampNew(o, SalesRights::OrderEntry);
     o.TypeId = 1;
     return o;
 }
 
 ROrder TOrderBill::Copy(const ROrder& order)
 {
-    CurrentOperator().CheckRight(SalesRights::OrderEntry);
-    return SalesColumns::CopyAsNew(order);
+    return SalesColumns::CopyAsNew(order, SalesRights::OrderEntry);
 }
 
 ROrder TOrderBill::CreateFromQuot(const RQuot& quot)
 {
     ROrder o;
-    const QDateTime now = WorkstationNow();
-    o.BizDate = now.date();
-    o.DeptId = quot.DeptId;
-    o.DeptName = quot.DeptName;
-    o.SalemanId = quot.SalemanId;
-    o.SalemanName = quot.SalemanName;
-    o.ClientId = quot.ClientId;
-    o.ClientName = quot.ClientName;
+    SalesColumns::StampConverted(o, quot);
     o.TypeId = 1;
-    o.TotalFund = quot.TotalFund;
-    o.Billman = CurrentOperator().LoginId;
-    o.BillTime = now;
     for (const RQuotdl& q : quot.Lines) {
         ROrderdl l;
         static_cast<RGoodsLine&>(l) = q;

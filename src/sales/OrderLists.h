@@ -1,4 +1,5 @@
 #pragma once
+#include "BillListSet.h"
 #include "RecordSet.h"
 #include "SalesRecords.h"
 #include "SalesWhere.h"
@@ -31,13 +32,11 @@ public:
 };
 
 // The order list of the finders and of printing.
-class TOrderSet : public TRecordSet {
+class TOrderSet : public TBillListSet {
     Q_OBJECT
 public:
     explicit TOrderSet(QObject* parent = nullptr);
-    TField *IdFld, *CodeFld, *OldCodeFld, *BizDateFld, *TypeIdFld, *TypeNameFld, *DeptIdFld, *DeptNameFld, *ClientIdFld,
-        *ClientNameFld, *ClientLinkmanFld, *ClientTelFld, *ClientFaxFld, *SalemanIdFld, *SalemanNameFld, *TotalFundFld,
-        *TimeLimitFld, *BillmanFld, *BillTimeFld, *CheckmanFld, *CheckTimeFld, *NoteFld;
+    TField *TypeIdFld, *TypeNameFld, *ClientLinkmanFld, *ClientTelFld, *ClientFaxFld, *TotalFundFld, *TimeLimitFld;
 
     // Every order without a filter record; returns the row count.
     int OpenList(TOrderWhere* where);

@@ -49,16 +49,14 @@ bool TQuotBill::Save(RQuot& quot, QString& message, const TQuotSaveStep& afterSa
 
 RQuot TQuotBill::NewRecord()
 {
-    CurrentOperator().CheckRight(SalesRights::QuotEntry);
     RQuot q;
-    SalesColumns::StampNew(q);
+    SalesColumns::StampNew(q, SalesRights::QuotEntry);
     return q;
 }
 
 RQuot TQuotBill::Copy(const RQuot& quot)
 {
-    CurrentOperator().CheckRight(SalesRights::QuotEntry);
-    return SalesColumns::CopyAsNew(quot);
+    return SalesColumns::CopyAsNew(quot, SalesRights::QuotEntry);
 }
 
 std::optional<RQuotdl> TQuotBill::LineFromWare(const RQuot& quot, int wareId)

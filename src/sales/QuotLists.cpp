@@ -41,29 +41,19 @@ TCriteria TQuotWhere::HeaderCriteria(const QString& m)
 
 // --- TQuotSet ----------------------------------------------------------------------------------
 
-TQuotSet::TQuotSet(QObject* parent) : TRecordSet(parent)
+TQuotSet::TQuotSet(QObject* parent) : TBillListSet(parent)
 {
-    IdFld = AddField(TFieldType::Integer, QStringLiteral("Id"), -1, false, QStringLiteral("ID"));
-    CodeFld = AddField(TFieldType::String, QStringLiteral("Code"), 20, true, QStringLiteral("编号"));
-    OldCodeFld = AddField(TFieldType::String, QStringLiteral("OldCode"), 30, true, QStringLiteral("单号"));
-    BizDateFld = AddField(TFieldType::DateTime, QStringLiteral("BizDate"), -1, true, QStringLiteral("日期"));
-    DeptIdFld = AddField(TFieldType::Integer, QStringLiteral("DeptId"), -1, false);
-    DeptNameFld = AddField(TFieldType::String, QStringLiteral("DeptName"), 50, true, QStringLiteral("部门"));
-    ClientIdFld = AddField(TFieldType::Integer, QStringLiteral("ClientId"), -1, false);
-    ClientNameFld = AddField(TFieldType::String, QStringLiteral("ClientName"), 50, true, QStringLiteral("客户名称"));
-    ClientLinkmanFld = AddField(TFieldType::String, QStringLiteral("ClientLinkman"), 30, true, QStringLiteral("联系人"));
-    ClientTelFld = AddField(TFieldType::String, QStringLiteral("ClientTel"), 50, true, QStringLiteral("联系电话"));
-    ClientFaxFld = AddField(TFieldType::String, QStringLiteral("ClientFax"), 50, true, QStringLiteral("传真号码"));
-    ClientAddrFld = AddField(TFieldType::String, QStringLiteral("ClientAddr"), 50, true, QStringLiteral("联系地址"));
-    SalemanIdFld = AddField(TFieldType::Integer, QStringLiteral("SalemanId"), -1, false);
-    SalemanNameFld = AddField(TFieldType::String, QStringLiteral("SalemanName"), 30, true, QStringLiteral("报价人"));
-    TotalFundFld = AddField(TFieldType::Float, QStringLiteral("TotalFund"), -1, true, QStringLiteral("合计"));
-    TimeLimitFld = AddField(TFieldType::DateTime, QStringLiteral("TimeLimit"), -1, true, QStringLiteral("有效期限"));
-    BillmanFld = AddField(TFieldType::String, QStringLiteral("Billman"), -1, true, QStringLiteral("制单人"));
-    BillTimeFld = AddField(TFieldType::DateTime, QStringLiteral("BillTime"), -1, true, QStringLiteral("制单时间"));
-    CheckmanFld = AddField(TFieldType::String, QStringLiteral("Checkman"), -1, true, QStringLiteral("审核人"));
-    CheckTimeFld = AddField(TFieldType::DateTime, QStringLiteral("CheckTime"), -1, true, QStringLiteral("审核时间"));
-    NoteFld = AddField(TFieldType::String, QStringLiteral("Note"), 50, true, QStringLiteral("备注"));
+    DeclareNumbers();
+    DeclareDept();
+    DeclareClient();
+    ClientLinkmanFld = Add(TFieldType::String, QStringLiteral("ClientLinkman"), 30, true, QStringLiteral("联系人"));
+    ClientTelFld = Add(TFieldType::String, QStringLiteral("ClientTel"), 50, true, QStringLiteral("联系电话"));
+    ClientFaxFld = Add(TFieldType::String, QStringLiteral("ClientFax"), 50, true, QStringLiteral("传真号码"));
+    ClientAddrFld = Add(TFieldType::String, QStringLiteral("ClientAddr"), 50, true, QStringLiteral("联系地址"));
+    DeclareSaleman(QStringLiteral("报价人"));
+    TotalFundFld = Add(TFieldType::Float, QStringLiteral("TotalFund"), -1, true, QStringLiteral("合计"));
+    TimeLimitFld = Add(TFieldType::DateTime, QStringLiteral("TimeLimit"), -1, true, QStringLiteral("有效期限"));
+    DeclareStamp();
 }
 
 int TQuotSet::OpenList(TQuotWhere* where)

@@ -1,4 +1,5 @@
 #pragma once
+#include "BillListSet.h"
 #include "RecordSet.h"
 #include "SalesRecords.h"
 #include "SalesWhere.h"
@@ -18,13 +19,11 @@ public:
 };
 
 // The quotation list of the finder, the quotation report and printing.
-class TQuotSet : public TRecordSet {
+class TQuotSet : public TBillListSet {
     Q_OBJECT
 public:
     explicit TQuotSet(QObject* parent = nullptr);
-    TField *IdFld, *CodeFld, *OldCodeFld, *BizDateFld, *DeptIdFld, *DeptNameFld, *ClientIdFld, *ClientNameFld,
-        *ClientLinkmanFld, *ClientTelFld, *ClientFaxFld, *ClientAddrFld, *SalemanIdFld, *SalemanNameFld, *TotalFundFld,
-        *TimeLimitFld, *BillmanFld, *BillTimeFld, *CheckmanFld, *CheckTimeFld, *NoteFld;
+    TField *ClientLinkmanFld, *ClientTelFld, *ClientFaxFld, *ClientAddrFld, *TotalFundFld, *TimeLimitFld;
 
     // Nothing happens without a filter record; returns the row count.
     int OpenList(TQuotWhere* where);

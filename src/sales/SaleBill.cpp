@@ -88,34 +88,22 @@ bool TSaleBill::Save(RSale& sale, QString& message, const TSaleSaveStep& afterSa
 
 RSale TSaleBill::NewRecord()
 {
-    CurrentOperator().CheckRight(SalesRights::SaleEntry);
     RSale s;
-    SalesColumns::StampNew(s);
+    SalesColumns::StampNew(s, SalesRights::SaleEntry);
     s.TypeId = 1;
     return s;
 }
 
 RSale TSaleBill::Copy(const RSale& sale)
 {
-    CurrentOperator().CheckRight(SalesRights::SaleEntry);
-    return SalesColumns::CopyAsNew(sale);
+    return SalesColumns::CopyAsNew(sale, SalesRights::SaleEntry);
 }
 
 RSale TSaleBill::CreateFromOrder(const ROrder& order)
 {
     RSale s;
-    const QDateTime now = WorkstationNow();
-    s.BizDate = now.date();
-    s.DeptId = order.DeptId;
-    s.DeptName = order.DeptName;
-    s.SalemanId = order.SalemanId;
-    s.SalemanName = order.SalemanName;
-    s.ClientId = order.ClientId;
-    s.ClientName = order.ClientName;
+    SalesColumns::StampConverted(s, order);
     s.TypeId = 1;
-    s.TotalFund = order.TotalFund;
-    s.Billman = CurrentOperator().LoginId;
-    s.BillTime = now;
     QList<int> wareIds;
     for (const ROrderdl& o : order.Lines) wareIds << o.WareId;
     const QHash<int, SalesColumns::RWareFacts> wares = SalesColumns::ReadWares(wareIds);
@@ -150,45 +138,34 @@ std::optional<RSaledl> TSaleBill::LineFromWare(const RSale& sale, int wareId)
 std::optional<RSaledl> TSaleBill::LineFromOrderLine(const RSale& sale, int ordlId)
 {
     if (sale.Checked()) return std::nullopt;
-    ROrder order;
-    ROrderdl line;
-    {
-        QSqlQuery q = GlobalDatabase().Select(
-            QStringLiteral("select d.*, m.ClientId, m.Code as OrdCode from slorderfrmdl d inner join slorderfrm m on "
-                           "m.Id=d.MastId where d.dlId=:dlId"),
-            {DBParam(QStringLiteral("dlId"), ordlId)});
-        if (!q.next()) return std::nullopt;
-        const QSqlRecord rec = q.record();
-        const TBillRow r(rec);
-        order.ClientId = r.OptInt(QStringLiteral("ClientId"));
-        order.Code = r.Text(QStringLiteral("OrdCode"));
-        line.dlId = r.Int(QStringLiteral("dlId"));
-        line.WareId = r.Int(QStringLiteral("WareId"));
-        line.WareColor = r.Text(QStringLiteral("WareColor"));
-        line.WareSize = r.Text(QStringLiteral("WareSize"));
-        line.WareProp = r.Text(QStringLiteral("WareProp"));
-        line.UnitRate = r.OptNum(QStringLiteral("UnitRate")).value_or(1.0);
-        line.UnitName = r.Text(QStringLiteral("UnitName"));
-        line.Price = r.OptNum(QStringLiteral("Price"));
-        line.Discount = r.OptNum(QStringLiteral("Discount"));
-    }
-    if (order.ClientId.value_or(0) != sale.ClientId.value_or(0)) {
+    QSqlQuery q = GlobalDatabase().Select(
+        QStringLiteral("select d.*, m.ClientId, m.Code as OrdCode, w.Code as WareCode, w.Name as WareName, w.PartNo as "
+                       "WarePartNo, w.Brand as WareBrand, w.Package as WarePackage, w.Unit as WareUnit, w.CostPrice as "
+                       "WareCostPrice, w.InnerPrice as WareInnerPrice, w.ProfitRate as WareProfitRate from "
+                       "((slorderfrmdl d inner join slorderfrm m on m.Id=d.MastId) left join ware w on w.Id=d.WareId) "
+                       "where d.dlId=:dlId"),
+        {DBParam(QStringLiteral("dlId"), ordlId)});
+    if (!q.next()) return std::nullopt;
+    const QSqlRecord rec = q.record();
+    const TBillRow r(rec);
+    if (r.Int(QStringLiteral("ClientId")) != sale.ClientId.value_or(0)) {
         ShowWarning(QStringLiteral("订单与发货不是同一个客户, 请重新选择"));
         return std::nullopt;
     }
-    const std::optional<ROrderLineProgress> progress = TOrderBill::LineProgress(ordlId);
     RSaledl l;
-    static_cast<ROrderdl&>(l) = line;
+    TOrderBill::ReadLine(r, l);
+    l.OrdlId = l.dlId;
+    l.OrdCode = r.Text(QStringLiteral("OrdCode"));
     l.dlId = 0;
+    l.MastId = 0;
+    l.dlNote.clear();
+    l.CostPrice = r.OptNum(QStringLiteral("WareCostPrice"));
+    l.InnerPrice = r.OptNum(QStringLiteral("WareInnerPrice"));
+    l.ProfitRate = r.OptInt(QStringLiteral("WareProfitRate"));
     // The remainder is counted in base units; the line keeps the order's unit.
+    const std::optional<ROrderLineProgress> progress = TOrderBill::LineProgress(ordlId);
     const double remaining = std::max(0.0, progress ? progress->RemainingQty : 0.0);
-    l.Qty = BillAmounts::Rounded(line.UnitRate > 0 ? remaining / line.UnitRate : remaining, TDecimals::Configured().Qty);
-    l.OrdlId = line.dlId;
-    l.OrdCode = order.Code;
-    if (const std::optional<SalesColumns::RWareFacts> ware = SalesColumns::ReadWare(line.WareId)) {
-        SalesColumns::TakeWareTexts(l, *ware);
-        takeWarePrices(l, *ware);
-    }
+    l.Qty = BillAmounts::Rounded(l.UnitRate > 0 ? remaining / l.UnitRate : remaining, TDecimals::Configured().Qty);
     BillAmounts::PostLine(l);
     return l;
 }

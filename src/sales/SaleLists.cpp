@@ -63,30 +63,20 @@ TCriteria TSaleWhere::InvoiceCriteria(const QString& invoiceLineColumn)
 
 // --- TSaleSet ----------------------------------------------------------------------------------
 
-TSaleSet::TSaleSet(QObject* parent) : TRecordSet(parent)
+TSaleSet::TSaleSet(QObject* parent) : TBillListSet(parent)
 {
-    IdFld = AddField(TFieldType::Integer, QStringLiteral("Id"), -1, false, QStringLiteral("ID"));
-    CodeFld = AddField(TFieldType::String, QStringLiteral("Code"), 20, true, QStringLiteral("编号"));
-    OldCodeFld = AddField(TFieldType::String, QStringLiteral("OldCode"), 30, true, QStringLiteral("单号"));
-    BizDateFld = AddField(TFieldType::DateTime, QStringLiteral("BizDate"), -1, true, QStringLiteral("日期"));
-    DeptIdFld = AddField(TFieldType::Integer, QStringLiteral("DeptId"), -1, false);
-    DeptNameFld = AddField(TFieldType::String, QStringLiteral("DeptName"), 50, true, QStringLiteral("部门"));
-    ClientIdFld = AddField(TFieldType::Integer, QStringLiteral("ClientId"), -1, false);
-    ClientNameFld = AddField(TFieldType::String, QStringLiteral("ClientName"), 50, true, QStringLiteral("客户名称"));
-    SalemanIdFld = AddField(TFieldType::Integer, QStringLiteral("SalemanId"), -1, false);
-    SalemanNameFld = AddField(TFieldType::String, QStringLiteral("SalemanName"), 30, true, QStringLiteral("业务员"));
-    TypeIdFld = AddField(TFieldType::Integer, QStringLiteral("TypeId"), -1, false);
-    TypeNameFld = AddField(TFieldType::String, QStringLiteral("TypeName"), 50, true, QStringLiteral("类别"));
-    TotalFundFld = AddField(TFieldType::Float, QStringLiteral("TotalFund"), -1, true, QStringLiteral("合计金额"));
-    BillmanFld = AddField(TFieldType::String, QStringLiteral("Billman"), -1, true, QStringLiteral("制单人"));
-    BillTimeFld = AddField(TFieldType::DateTime, QStringLiteral("BillTime"), -1, true, QStringLiteral("制单时间"));
-    CheckmanFld = AddField(TFieldType::String, QStringLiteral("Checkman"), -1, true, QStringLiteral("审核人"));
-    CheckTimeFld = AddField(TFieldType::DateTime, QStringLiteral("CheckTime"), -1, true, QStringLiteral("审核时间"));
-    NoteFld = AddField(TFieldType::String, QStringLiteral("Note"), 50, true, QStringLiteral("备注"));
-    ConveyancerFld = AddField(TFieldType::String, QStringLiteral("Conveyancer"), 50, true, QStringLiteral("运输商"));
-    TranscostsFld = AddField(TFieldType::Float, QStringLiteral("Transcosts"), -1, true, QStringLiteral("运输费用"));
-    TranscodeFld = AddField(TFieldType::String, QStringLiteral("Transcode"), 50, true, QStringLiteral("运单号"));
-    DiscountFundFld = AddField(TFieldType::Float, QStringLiteral("DiscountFund"), -1, true, QStringLiteral("折让"));
+    DeclareNumbers();
+    DeclareDept();
+    DeclareClient();
+    DeclareSaleman(QStringLiteral("业务员"));
+    TypeIdFld = Add(TFieldType::Integer, QStringLiteral("TypeId"), -1, false);
+    TypeNameFld = Add(TFieldType::String, QStringLiteral("TypeName"), 50, true, QStringLiteral("类别"));
+    TotalFundFld = Add(TFieldType::Float, QStringLiteral("TotalFund"), -1, true, QStringLiteral("合计金额"));
+    DeclareStamp();
+    ConveyancerFld = Add(TFieldType::String, QStringLiteral("Conveyancer"), 50, true, QStringLiteral("运输商"));
+    TranscostsFld = Add(TFieldType::Float, QStringLiteral("Transcosts"), -1, true, QStringLiteral("运输费用"));
+    TranscodeFld = Add(TFieldType::String, QStringLiteral("Transcode"), 50, true, QStringLiteral("运单号"));
+    DiscountFundFld = Add(TFieldType::Float, QStringLiteral("DiscountFund"), -1, true, QStringLiteral("折让"));
 }
 
 int TSaleSet::OpenList(TSaleWhere* where)

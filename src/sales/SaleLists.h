@@ -1,4 +1,5 @@
 #pragma once
+#include "BillListSet.h"
 #include "RecordSet.h"
 #include "SalesRecords.h"
 #include "SalesWhere.h"
@@ -28,13 +29,11 @@ public:
 };
 
 // The delivery list of the finder and of printing.
-class TSaleSet : public TRecordSet {
+class TSaleSet : public TBillListSet {
     Q_OBJECT
 public:
     explicit TSaleSet(QObject* parent = nullptr);
-    TField *IdFld, *CodeFld, *OldCodeFld, *BizDateFld, *DeptIdFld, *DeptNameFld, *ClientIdFld, *ClientNameFld,
-        *SalemanIdFld, *SalemanNameFld, *TypeIdFld, *TypeNameFld, *TotalFundFld, *BillmanFld, *BillTimeFld,
-        *CheckmanFld, *CheckTimeFld, *NoteFld, *ConveyancerFld, *TranscostsFld, *TranscodeFld, *DiscountFundFld;
+    TField *TypeIdFld, *TypeNameFld, *TotalFundFld, *ConveyancerFld, *TranscostsFld, *TranscodeFld, *DiscountFundFld;
 
     // Dates, client, department, salesman, type, user's number, goods and BillId of the filter
     // (every delivery without one); returns the row count.

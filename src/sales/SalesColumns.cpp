@@ -89,8 +89,9 @@ void ReadGoodsLine(const TBillRow& r, RGoodsLine& l)
     l.dlNote = r.Text(QStringLiteral("dlNote"));
 }
 
-void StampNew(RSalesHead& h)
+void StampNew(RSalesHead& h, int entryRight)
 {
+    CurrentOperator().CheckRight(entryRight);
     const QDateTime now = GlobalDatabase().ServerTime();
     h.Id = 0;
     h.Code.clear();
@@ -99,6 +100,21 @@ void StampNew(RSalesHead& h)
     h.BillTime = now;
     h.Checkman.clear();
     h.CheckTime.reset();
+}
+
+void StampConverted(RSalesHead& h, const RSalesHead& from)
+{
+    const QDateTime now = WorkstationNow();
+    h.BizDate = now.date();
+    h.DeptId = from.DeptId;
+    h.DeptName = from.DeptName;
+    h.SalemanId = from.SalemanId;
+    h.SalemanName = from.SalemanName;
+    h.ClientId = from.ClientId;
+    h.ClientName = from.ClientName;
+    h.TotalFund = from.TotalFund;
+    h.Billman = CurrentOperator().LoginId;
+    h.BillTime = now;
 }
 
 std::optional<RWareFacts> ReadWare(int wareId)

@@ -22,21 +22,25 @@ TDBParameters GoodsLineValues(const RGoodsLine& line);
 // The keys, the goods columns and the joined goods texts (WareCode ... WareUnit).
 void ReadGoodsLine(const TBillRow& row, RGoodsLine& line);
 
-// The empty new document that 新建 shows: business date and making time from the server's
-// clock, the operator as maker.
-void StampNew(RSalesHead& head);
-// Makes a copy of a saved document a new one (复制): new date, maker and making time, no
-// Id, Code or checker; the lines become new lines.
+// The empty new document that 新建 shows, for an operator holding the document's entry right:
+// business date and making time from the server's clock, the operator as maker.
+void StampNew(RSalesHead& head, int entryRight);
+// Makes a copy of a saved document a new one (复制, the entry right again): new date, maker
+// and making time, no Id, Code or checker; the lines become new lines.
 template <class R>
-R CopyAsNew(R source)
+R CopyAsNew(R source, int entryRight)
 {
-    StampNew(source);
+    StampNew(source, entryRight);
     for (auto& l : source.Lines) {
         l.dlId = 0;
         l.MastId = 0;
     }
     return source;
 }
+
+// A new document made from another (生成订单, 生成发货): today's date, the other's client,
+// department and salesman with their names and its total, the operator as maker.
+void StampConverted(RSalesHead& head, const RSalesHead& from);
 
 // What a new line takes from its goods item.
 struct RWareFacts {
