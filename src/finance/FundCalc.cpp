@@ -1,0 +1,195 @@
+#include "FundCalc.h"
+
+#include "Criteria.h"
+#include "Database.h"
+#include "Field.h"
+#include "Numbers.h"
+#include "ReceivableSql.h"
+
+#include <QList>
+#include <QSqlQuery>
+#include <QVector>
+
+namespace {
+
+struct TWindow {
+    TDateBound Begin;
+    TDateBound End;
+    bool Empty = false;  // takes in nothing
+};
+
+// One summed amount: its expression, the date column that places it in a window and the
+// condition a row must meet besides.
+struct TMeasure {
+    QString Expr;
+    QString DateColumn;
+    QString Condition;
+};
+
+QString windowCondition(const QString& column, const TWindow& w)
+{
+    TCriteria c;
+    if (w.Begin) c.Date(column, QStringLiteral(">="), *w.Begin);
+    if (w.End) c.Date(column, QStringLiteral("<="), *w.End);
+    return c.IsEmpty() ? QStringLiteral("1=1") : c.Conditions();
+}
+
+// The bounds that take in every window, so that rows outside all of them are never read.
+TCriteria outerBounds(const QString& column, const QList<TWindow>& windows)
+{
+    TDateBound first;
+    TDateBound last;
+    bool openBegin = false;
+    bool openEnd = false;
+    for (const TWindow& w : windows) {
+        if (w.Empty) continue;
+        if (!w.Begin) openBegin = true;
+        else if (!first || *w.Begin < *first) first = w.Begin;
+        if (!w.End) openEnd = true;
+        else if (!last || *w.End > *last) last = w.End;
+    }
+    TCriteria c;
+    if (!openBegin && first) c.Date(column, QStringLiteral(">="), *first);
+    if (!openEnd && last) c.Date(column, QStringLiteral("<="), *last);
+    return c;
+}
+
+// Per client: measure m in window w at index m * windows + w. One grouped query; amounts are
+// money (four decimals) so that engines agree and sums free of binary noise compare with 0.
+QHash<int, QVector<double>> groupedSums(const QString& from, const QString& clientColumn, const QString& deptColumn,
+                                        int clientId, int deptId, const QList<TMeasure>& measures,
+                                        const QList<TWindow>& windows, const QString& boundColumn)
+{
+    QStringList sums;
+    QList<int> slots;
+    for (int m = 0; m < measures.size(); ++m) {
+        for (int w = 0; w < windows.size(); ++w) {
+            if (windows[w].Empty) continue;
+            QString when = windowCondition(measures[m].DateColumn, windows[w]);
+            if (!measures[m].Condition.isEmpty()) when = measures[m].Condition + QStringLiteral(" and ") + when;
+            sums << QStringLiteral("sum(case when %1 then %2 end)").arg(when, measures[m].Expr);
+            slots << m * int(windows.size()) + w;
+        }
+    }
+    QHash<int, QVector<double>> result;
+    if (sums.isEmpty()) return result;
+    TCriteria where;
+    where.Id(clientColumn, clientId);
+    where.Id(deptColumn, deptId);
+    if (!boundColumn.isEmpty()) where.Add(outerBounds(boundColumn, windows).Conditions());
+    QSqlQuery q = GlobalDatabase().Select(QStringLiteral("select %1, %2 from %3 where 1=1%4 group by %1")
+                                              .arg(clientColumn, sums.join(QStringLiteral(", ")), from, where.Text()),
+                                          {});
+    const int width = int(measures.size() * windows.size());
+    while (q.next()) {
+        if (q.isNull(0)) continue;  // documents without a client belong to nobody's balance
+        QVector<double>& row = result[TField::ToInt(q.value(0))];
+        if (row.isEmpty()) row.resize(width);
+        for (int i = 0; i < slots.size(); ++i) row[slots[i]] += Numbers::RoundHalfEven(TField::ToFloat(q.value(i + 1)), 4);
+    }
+    return result;
+}
+
+QList<TWindow> threeWindows(const TFundWindows& w)
+{
+    TWindow opening;
+    if (w.Begin) opening.End = w.Begin->addDays(-1);
+    else opening.Empty = true;
+    return {opening, TWindow{w.Begin, w.End}, TWindow{std::nullopt, w.End}};
+}
+
+// Fills one calculator per window from the three movement sources.
+void prepareMovements(int clientId, int deptId, const QList<TWindow>& windows, const QList<QHash<int, RShldinTotals>*>& out)
+{
+    using namespace ReceivableSql;
+    for (QHash<int, RShldinTotals>* totals : out) totals->clear();
+    const int n = int(windows.size());
+    const auto take = [&](const QHash<int, QVector<double>>& sums, auto assign) {
+        for (auto it = sums.cbegin(); it != sums.cend(); ++it)
+            for (int w = 0; w < n; ++w) assign((*out[w])[it.key()], it.value(), w);
+    };
+    take(groupedSums(QStringLiteral("sale m left join saletype t on m.TypeId=t.Id"), QStringLiteral("m.ClientId"),
+                     QStringLiteral("m.DeptId"), clientId, deptId, {{SaleAmount(), QStringLiteral("m.BizDate"), {}}},
+                     windows, QStringLiteral("m.BizDate")),
+         [](RShldinTotals& t, const QVector<double>& v, int w) { t.Increase += v[w]; });
+    take(groupedSums(QStringLiteral("shouldin m"), QStringLiteral("m.ClientId"), QStringLiteral("m.DeptId"), clientId,
+                     deptId, {{ShldinAmount(), QStringLiteral("m.BizDate"), {}}}, windows, QStringLiteral("m.BizDate")),
+         [](RShldinTotals& t, const QVector<double>& v, int w) { t.Increase += v[w]; });
+    take(groupedSums(QStringLiteral("receipt m"), QStringLiteral("m.ClientId"), QStringLiteral("m.DeptId"), clientId,
+                     deptId,
+                     {{ReceiptAdvance(), QStringLiteral("m.BizDate"), {}}, {ReceiptDecrease(), QStringLiteral("m.BizDate"), {}}},
+                     windows, QStringLiteral("m.BizDate")),
+         [n](RShldinTotals& t, const QVector<double>& v, int w) {
+             t.Advance += v[w];
+             t.Decrease += v[n + w];
+         });
+}
+
+void prepareInvoices(int clientId, int deptId, const QList<TWindow>& windows, const QList<QHash<int, RInvTotals>*>& out)
+{
+    for (QHash<int, RInvTotals>* totals : out) totals->clear();
+    const int n = int(windows.size());
+    // One pass over the delivery lines: a line with an invoice line is invoiced (once per
+    // invoice line), a line without one is not.
+    const QHash<int, QVector<double>> sums = groupedSums(
+        QStringLiteral("((((saledl d inner join sale m on d.MastId=m.Id) left join saletype t on m.TypeId=t.Id) left join "
+                       "slinvfrmdl id on d.dlId=id.SaledlId) left join slinvfrm im on id.MastId=im.Id)"),
+        QStringLiteral("m.ClientId"), QStringLiteral("m.DeptId"), clientId, deptId,
+        {{QStringLiteral("t.Sign*d.Fund"), QStringLiteral("im.InvDate"), QStringLiteral("id.dlId is not null")},
+         {QStringLiteral("t.Sign*d.Fund"), QStringLiteral("m.BizDate"), QStringLiteral("id.dlId is null")}},
+        windows, QString());
+    for (auto it = sums.cbegin(); it != sums.cend(); ++it) {
+        for (int w = 0; w < n; ++w) {
+            RInvTotals& t = (*out[w])[it.key()];
+            t.Invoiced += it.value()[w];
+            t.Uninvoiced += it.value()[n + w];
+        }
+    }
+}
+
+}  // namespace
+
+// --- TShldinFundCalc ---------------------------------------------------------------------------
+
+void TShldinFundCalc::Prepare(int clientId, int deptId, const TDateBound& end, const TDateBound& begin)
+{
+    prepareMovements(clientId, deptId, {TWindow{begin, end}}, {&m_totals});
+}
+
+void TShldinFundCalc::PrepareWindows(int clientId, int deptId, const TFundWindows& windows, TShldinFundCalc& opening,
+                                     TShldinFundCalc& period, TShldinFundCalc& closing)
+{
+    prepareMovements(clientId, deptId, threeWindows(windows), {&opening.m_totals, &period.m_totals, &closing.m_totals});
+}
+
+RShldinTotals TShldinFundCalc::Totals(int clientId) const { return m_totals.value(clientId); }
+
+void TShldinFundCalc::Totals(int clientId, double& advance, double& decrease, double& increase) const
+{
+    const RShldinTotals t = Totals(clientId);
+    advance = t.Advance;
+    decrease = t.Decrease;
+    increase = t.Increase;
+}
+
+// --- TInvFundCalc ------------------------------------------------------------------------------
+
+void TInvFundCalc::Prepare(int clientId, int deptId, const TDateBound& end, const TDateBound& begin)
+{
+    prepareInvoices(clientId, deptId, {TWindow{begin, end}}, {&m_totals});
+}
+
+void TInvFundCalc::PrepareWindows(int clientId, int deptId, const TFundWindows& windows, TInvFundCalc& opening,
+                                  TInvFundCalc& period, TInvFundCalc& closing)
+{
+    prepareInvoices(clientId, deptId, threeWindows(windows), {&opening.m_totals, &period.m_totals, &closing.m_totals});
+}
+
+RInvTotals TInvFundCalc::Totals(int clientId) const { return m_totals.value(clientId); }
+
+void TInvFundCalc::Totals(int clientId, double& invoiced, double& uninvoiced) const
+{
+    const RInvTotals t = Totals(clientId);
+    invoiced = t.Invoiced;
+    uninvoiced = t.Uninvoiced;
+}
