@@ -227,4 +227,28 @@ TEST_P(SalesListsTest, OrderAndQuotationLists)
     EXPECT_TRUE(quots.OpenById(2));
 }
 
+TEST_P(SalesListsTest, DocumentTypes)
+{
+    TSaleTypeSet saleTypes;
+    ASSERT_EQ(saleTypes.Open(), 2);
+    ASSERT_TRUE(saleTypes.Locate(QStringLiteral("Id"), 2));
+    EXPECT_EQ(saleTypes.AsData().Name, QStringLiteral("退货"));
+    EXPECT_EQ(saleTypes.AsData().Sign, -1);
+    EXPECT_FALSE(saleTypes.IdFld->Visible());
+
+    ROrder o;
+    o.BizDate = QDate(2013, 1, 15);
+    o.TypeId = 2;
+    o.Billman = CurrentOperator().LoginId;
+    QString message;
+    ASSERT_TRUE(TOrderBill::Save(o, message));
+    EXPECT_THROW(TOrderTypeSet::DeleteType(2), EDatabaseError);  // in use
+    EXPECT_TRUE(TOrderTypeSet::DeleteType(1));
+    TOrderTypeSet orderTypes;
+    ASSERT_EQ(orderTypes.Open(), 1);
+    EXPECT_EQ(orderTypes.AsData().Name, QStringLiteral("加急订单"));
+    Login(QStringLiteral("王二"), QStringLiteral(",1054,"));
+    EXPECT_THROW(TOrderTypeSet::DeleteType(2), EAbort);
+}
+
 MQ_BOTH_ENGINES(SalesListsTest);
