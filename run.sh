@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
 BUILD=${BUILD_DIR:-build}
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 if [ ! -f "$BUILD/build.ninja" ]; then
   cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
