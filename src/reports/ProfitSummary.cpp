@@ -227,10 +227,11 @@ void TSumByWare::Compute(TSaleWhere* where)
     ds->CreateDataSet();
 
     const TSalesGroups sales(
-        QStringLiteral("select d.WareId, %1, w.LookId, w.Code, w.Name, w.PartNo, w.Brand, w.Package, w.Unit from sale m, "
-                       "saledl d, saletype t, ware w where m.Id=d.MastId and m.TypeId=t.Id and w.Id=d.WareId %2 group "
-                       "by d.WareId, w.LookId, w.Code, w.Name, w.PartNo, w.Brand, w.Package, w.Unit order by w.Code, "
-                       "d.WareId")
+        // Grouped by the goods Id alone and joined to the goods afterwards: grouping by their
+        // texts would compare Chinese text for every line.
+        QStringLiteral("select g.*, w.LookId, w.Code, w.Name, w.PartNo, w.Brand, w.Package, w.Unit from (select "
+                       "d.WareId, %1 from sale m, saledl d, saletype t where m.Id=d.MastId and m.TypeId=t.Id %2 group "
+                       "by d.WareId) g inner join ware w on w.Id=g.WareId order by g.WareId")
             .arg(SalesSums(false), allCriteria(where)));
     const TResultRows& groups = sales.Rows();
     const std::pair<const TField*, int> texts[] = {

@@ -2,6 +2,8 @@
 #include "DataSet.h"
 #include "Database.h"
 
+#include <QDate>
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -60,6 +62,10 @@ public:
 private:
     TDataSet* m_dataSet;
 };
+
+// A business date as the engines return it (a date, or "yyyy-mm-dd..." text), read without
+// the time-zone work of a date-time: reports read one per row.
+QDate DateOf(const QVariant& value);
 
 // Null and invalid values count as empty.
 inline bool IsEmptyValue(const QVariant& v) { return !v.isValid() || v.isNull(); }

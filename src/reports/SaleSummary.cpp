@@ -4,8 +4,11 @@
 #include "Numbers.h"
 #include "ReportData.h"
 #include "SaleLists.h"
+#include "TextOrder.h"
 
 #include <QHash>
+#include <algorithm>
+#include <numeric>
 
 QString SalePeriodText(TSalePeriod period)
 {
@@ -65,13 +68,6 @@ void TSaleSumView::AddToWeekday(const QDate& date, double amount)
     f->SetValue(CellSum(f->Value(), amount));
 }
 
-void TSaleSumView::addToCells(QVector<QVariant>& row, const QDate& date, double amount) const
-{
-    for (const TField* f : {MonthFld(date.month()), QuarterFld((date.month() - 1) / 3 + 1), WeekdayFld(date.dayOfWeek()),
-                            TotFundFld})
-        row[f->Index()] = CellSum(row[f->Index()], amount);
-}
-
 void TSaleSumView::ShowPeriods(bool months, bool quarters, bool weekdays)
 {
     for (TField* f : m_months) f->SetVisible(months);
@@ -84,11 +80,46 @@ void TSaleSumView::ShowPeriod(TSalePeriod period)
     ShowPeriods(period == TSalePeriod::Month, period == TSalePeriod::Quarter, period == TSalePeriod::Weekday);
 }
 
-QString TSaleSumView::keyText(const QVariant& key) const
+QList<int> TSaleSumView::MemberOrder(const TResultRows& members) const
 {
-    if (m_textKey) return IsEmptyValue(key) ? QString() : key.toString();
-    return QString::number(TField::ToInt(key));
+    QList<int> order(members.Count());
+    std::iota(order.begin(), order.end(), 0);
+    return order;
 }
+
+QString TSaleSumView::salesSql() const
+{
+    const QString goods = m_where->GoodsCriteria(QStringLiteral("w"), QStringLiteral("l")).Text();
+    const QString district = m_where->DistrictCriteria().Text();
+    // Only the joins the key and the criteria need: each one costs a lookup per line.
+    const bool classes = m_keyColumn.startsWith(QLatin1String("l.")) || !TSalesWhere::TextOf(m_where->WareClassIdFld).isEmpty();
+    const bool districts = m_keyColumn.startsWith(QLatin1String("i.")) || !district.isEmpty();
+    QString from = QStringLiteral("((sale m inner join saledl d on m.Id=d.MastId) inner join saletype t on "
+                                  "t.Id=m.TypeId) inner join ware w on w.Id=d.WareId");
+    if (districts)
+        from = QStringLiteral("((%1) left join client c on c.Id=m.ClientId) left join districts i on i.Id=c.DistrictId").arg(from);
+    if (classes) from = QStringLiteral("(%1) left join wareclass l on l.Id=w.ClassId").arg(from);
+    return QStringLiteral("select %1 as MemberKey, m.BizDate, sum(round(cast(t.Sign*d.Qty*d.Price as numeric), 2)) as "
+                          "Fund from %2 where 1=1 %3 group by %1, m.BizDate")
+        .arg(m_keyColumn, from, m_where->HeaderCriteria().Text() + district + goods);
+}
+
+namespace {
+
+// The cells of one row in cents: the amounts are whole cents, so adding cents is adding with
+// every sum rounded to two decimals.
+struct TCents {
+    static constexpr int kTotal = 23;  // after 12 months, 4 quarters, 7 weekdays
+    qint64 Cents[24] = {};
+    bool Reached[24] = {};
+    void Add(int cell, qint64 cents)
+    {
+        Cents[cell] += cents;
+        Reached[cell] = true;
+    }
+};
+
+}  // namespace
 
 void TSaleSumView::Compute()
 {
@@ -98,51 +129,81 @@ void TSaleSumView::Compute()
     ds->Close();
     ds->CreateDataSet();
 
-    // The members, in the order of their list.
+    // The members, in the order of their list, found by key.
     TRowBuffer rows(ds);
-    QHash<QString, int> rowOfKey;
+    QHash<qint64, int> rowOfId;
+    QHash<QString, int> rowOfCode;
     {
         const TResultRows members(PreFillSql());
         rows.Reserve(members.Count());
-        for (int i = 0; i < members.Count(); ++i) {
+        for (int i : MemberOrder(members)) {
             QVector<QVariant>& row = rows.Append();
             for (int c = 0; c < m_preFillFields.size(); ++c) TRowBuffer::Set(row, m_preFillFields[c], members.At(i, c));
-            rowOfKey.insert(keyText(TRowBuffer::Get(row, KeyFld)), i);
+            const QVariant& key = TRowBuffer::Get(row, KeyFld);
+            if (!m_textKey) rowOfId.insert(TField::ToInt(key), rows.Count() - 1);
+            else if (!IsEmptyValue(key)) rowOfCode.insert(key.toString(), rows.Count() - 1);
         }
     }
+    const int members = rows.Count();
 
-    // The signed sales lines, each rounded to two decimals, summed per member and day: the
-    // database does the adding, one group costs one lookup here.
-    const QString conditions = m_where->HeaderCriteria().Text() + m_where->DistrictCriteria().Text()
-                               + m_where->GoodsCriteria(QStringLiteral("w"), QStringLiteral("l")).Text();
-    const TResultRows sales(
-        QStringLiteral("select %1 as MemberKey, m.BizDate, sum(round(cast(t.Sign*d.Qty*d.Price as numeric), 2)) as "
-                       "Fund from ((((((sale m inner join saledl d on m.Id=d.MastId) inner join saletype t on "
-                       "t.Id=m.TypeId) inner join ware w on w.Id=d.WareId) left join client c on c.Id=m.ClientId) "
-                       "left join districts i on i.Id=c.DistrictId)  left join wareclass l on l.Id=w.ClassId) where "
-                       "1=1 %2 group by %1, m.BizDate order by %1, m.BizDate")
-            .arg(m_keyColumn, conditions));
-
+    // The signed lines, each rounded to two decimals, summed per member and day by the
+    // database; each group costs one lookup here.
+    const TResultRows sales(salesSql());
+    std::vector<TCents> cells(static_cast<size_t>(members));
+    QList<QVariant> others;  // keys of members the list does not hold, in the order met
     const int count = sales.Count();
     for (int i = 0; i < count; ++i) {
         const QVariant& key = sales.At(i, 0);
-        const QString text = keyText(key);
-        auto found = rowOfKey.constFind(text);
-        if (found == rowOfKey.constEnd()) {
-            QVector<QVariant>& row = rows.Append();
-            if (m_textKey) {
-                TRowBuffer::Set(row, m_idFld, 0);
-                TRowBuffer::Set(row, KeyFld, key);
-            } else {
-                TRowBuffer::Set(row, KeyFld, TField::ToInt(key));
-            }
-            TRowBuffer::Set(row, NameFld, QString(QStringLiteral("其他Id=") + text));
-            found = rowOfKey.insert(text, rows.Count() - 1);
+        const QString code = m_textKey && !IsEmptyValue(key) ? key.toString() : QString();
+        const qint64 id = m_textKey ? 0 : TField::ToInt(key);
+        int r = m_textKey ? rowOfCode.value(code, -1) : rowOfId.value(id, -1);
+        if (r < 0) {
+            r = members + int(others.size());
+            others << (m_textKey ? QVariant(code) : QVariant(id));
+            cells.emplace_back();
+            if (m_textKey) rowOfCode.insert(code, r);
+            else rowOfId.insert(id, r);
         }
-        const QDate date = TField::ToDate(sales.At(i, 1));
-        const double amount = Numbers::RoundTo(TField::ToFloat(sales.At(i, 2)), 2);
-        addToCells(rows.Row(*found), date, amount);
+        const QDate date = DateOf(sales.At(i, 1));
+        const qint64 cents = qRound64(TField::ToFloat(sales.At(i, 2)) * 100);
+        TCents& c = cells[size_t(r)];
+        c.Add(date.month() - 1, cents);
+        c.Add(12 + (date.month() - 1) / 3, cents);
+        c.Add(16 + date.dayOfWeek() - 1, cents);
+        c.Add(TCents::kTotal, cents);
         Progress(count, i + 1);
+    }
+
+    // Rows for sales of members the list does not hold, by key.
+    QList<int> otherOrder(others.size());
+    std::iota(otherOrder.begin(), otherOrder.end(), 0);
+    std::sort(otherOrder.begin(), otherOrder.end(), [&](int a, int b) {
+        return m_textKey ? others[a].toString() < others[b].toString() : others[a].toLongLong() < others[b].toLongLong();
+    });
+    std::vector<TCents> otherCells;
+    for (int o : otherOrder) {
+        QVector<QVariant>& row = rows.Append();
+        const QString text = m_textKey ? others[o].toString() : QString::number(others[o].toLongLong());
+        if (m_textKey) {
+            TRowBuffer::Set(row, m_idFld, 0);
+            TRowBuffer::Set(row, KeyFld, text.isEmpty() ? QVariant() : QVariant(text));
+        } else {
+            TRowBuffer::Set(row, KeyFld, others[o]);
+        }
+        TRowBuffer::Set(row, NameFld, QString(QStringLiteral("其他Id=") + text));
+        otherCells.push_back(cells[size_t(members + o)]);
+    }
+    std::copy(otherCells.begin(), otherCells.end(), cells.begin() + members);
+
+    TField* const* cellFields[] = {m_months, m_quarters, m_weekdays};
+    for (int r = 0; r < rows.Count(); ++r) {
+        QVector<QVariant>& row = rows.Row(r);
+        const TCents& c = cells[size_t(r)];
+        int cell = 0;
+        for (int group = 0; group < 3; ++group)
+            for (int k = 0, n = group == 0 ? 12 : group == 1 ? 4 : 7; k < n; ++k, ++cell)
+                if (c.Reached[cell]) row[cellFields[group][k]->Index()] = c.Cents[cell] / 100.0;
+        if (c.Reached[TCents::kTotal]) row[TotFundFld->Index()] = c.Cents[TCents::kTotal] / 100.0;
     }
     rows.LoadInto();
     ds->First();
@@ -216,8 +277,35 @@ QString TSaleSumWare::PreFillSql()
     const TCriteria classes = TCriteria().StartsWith(QStringLiteral("Code"), TSalesWhere::TextOf(Where()->WareClassIdFld));
     if (!classes.IsEmpty()) c.Add(QStringLiteral("ClassId in (select Id from wareclass %1)").arg(classes.Where()));
     c.Id(QStringLiteral("Id"), TSalesWhere::IdOf(Where()->WareIdFld));
-    return QStringLiteral("select Id, Code, Name, PartNo, Brand, Package, [Unit] from ware where 1=1 %1 order by Code, Id")
-        .arg(c.Text());
+    // Ordered by code here rather than by the database: sorting many goods by a collation the
+    // database calls back for every comparison is slow.
+    return QStringLiteral("select Id, Code, Name, PartNo, Brand, Package, [Unit] from ware where 1=1 %1").arg(c.Text());
+}
+
+QList<int> TSaleSumWare::MemberOrder(const TResultRows& members) const
+{
+    struct TKey {
+        QCollatorSortKey Order;
+        QString Code;
+        qint64 Id;
+        int Row;
+    };
+    std::vector<TKey> keys;
+    keys.reserve(size_t(members.Count()));
+    for (int i = 0; i < members.Count(); ++i) {
+        const QString code = members.At(i, 1).toString();
+        keys.push_back({TextOrder::SortKey(code), code, members.At(i, 0).toLongLong(), i});
+    }
+    std::sort(keys.begin(), keys.end(), [](const TKey& a, const TKey& b) {
+        const int byOrder = a.Order.compare(b.Order);
+        if (byOrder != 0) return byOrder < 0;
+        const int byText = a.Code.compare(b.Code);
+        return byText != 0 ? byText < 0 : a.Id < b.Id;
+    });
+    QList<int> order;
+    order.reserve(int(keys.size()));
+    for (const TKey& k : keys) order << k.Row;
+    return order;
 }
 
 TSaleSumWarecata::TSaleSumWarecata(QObject* parent) : TSaleSumView(parent)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class TResultRows;
 class TRowBuffer;
 class TSaleWhere;
 
@@ -62,10 +63,12 @@ protected:
     // m_preFillFields.
     virtual QString PreFillSql() = 0;
     QList<TField*> m_preFillFields;
+    // The order of the members read by the pre-fill (row numbers); by default as read.
+    virtual QList<int> MemberOrder(const TResultRows& members) const;
 
 private:
-    void addToCells(QVector<QVariant>& row, const QDate& date, double amount) const;
-    QString keyText(const QVariant& key) const;
+    // The signed lines summed per member and day.
+    QString salesSql() const;
 
     TSaleWhere* m_where;
     TField* m_months[12] = {};
@@ -101,6 +104,8 @@ public:
 
 protected:
     QString PreFillSql() override;
+    // By code, in the order of Chinese text.
+    QList<int> MemberOrder(const TResultRows& members) const override;
 };
 
 // A class row holds the sales of the goods directly in that class; nothing rolls up.
