@@ -13,7 +13,8 @@ namespace {
 
 std::unique_ptr<TBillDoc> DocOfType(int type)
 {
-    return SalesBillDoc(type);
+    if (auto doc = SalesBillDoc(type)) return doc;
+    return FinanceBillDoc(type);
 }
 
 void Print(TCliContext& context, const QJsonObject& o)

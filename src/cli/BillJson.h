@@ -59,3 +59,5 @@ public:
 
 // The documents of bill types 9, 10 and 14; nullptr for other types.
 std::unique_ptr<TBillDoc> SalesBillDoc(int type);
+// The documents of bill types 11, 12, 15 and 16; nullptr for other types.
+std::unique_ptr<TBillDoc> FinanceBillDoc(int type);

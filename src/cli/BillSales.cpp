@@ -297,6 +297,8 @@ public:
     void Delete(int id) override
     {
         const R rec = load(id);
+        // The window offers no delete for a checked document.
+        if (rec.Checked()) throw EMqError(QStringLiteral("单据 %1 已经被%2审核,不允许删除.").arg(rec.Code, rec.Checkman));
         if (rec.Billman != CurrentOperator().LoginId)
             throw EMqError(QStringLiteral("对不起, 您不是该单据的编制人,不允许删除."));
         QString message;

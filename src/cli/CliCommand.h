@@ -76,3 +76,6 @@ int RunBill(TCliContext& context);
 int RunList(TCliContext& context);
 // The names list accepts.
 QStringList ListNames();
+int RunReport(TCliContext& context);
+// The names report accepts.
+QStringList ReportNames();

@@ -24,9 +24,11 @@ void CsvOut::WriteRow(QTextStream& out, const QStringList& values)
     out << escaped.join(u',') << "\r\n";
 }
 
-int CsvOut::WriteDataSet(QTextStream& out, TDataSet& dataSet)
+int CsvOut::WriteDataSet(QTextStream& out, TDataSet& dataSet, bool visibleOnly)
 {
-    const QList<TField*> fields = dataSet.Fields();
+    QList<TField*> fields;
+    for (TField* f : dataSet.Fields())
+        if (!visibleOnly || f->Visible()) fields << f;
     QStringList header;
     for (const TField* f : fields) header << f->FieldName();
     WriteRow(out, header);

@@ -10,6 +10,7 @@ class TDataSet;
 namespace CsvOut {
 QString Escape(const QString& value);
 void WriteRow(QTextStream& out, const QStringList& values);
-// Writes every row from the first, whatever the cursor was; returns the rows written.
-int WriteDataSet(QTextStream& out, TDataSet& dataSet);
+// Writes every row from the first, whatever the cursor was; returns the rows written. With
+// visibleOnly, the fields the data object hides are left out.
+int WriteDataSet(QTextStream& out, TDataSet& dataSet, bool visibleOnly = false);
 }  // namespace CsvOut

@@ -85,15 +85,15 @@ void SaveSmallTables(TDemoMasters& m, TDemoIds& ids)
     if (!TWareCataSet::SaveClassTree(m.Classes)) throw EMqError(QStringLiteral("保存演示货品分类失败"));
     for (const RWareCata& c : m.Classes) ids.Classes.append(c.Id);
 
-    // Two operators besides sa: the sales clerk enters sales documents, the accountant enters
-    // and checks the finance ones.
+    // Two operators besides sa: the sales clerk enters sales documents at the listed prices, the
+    // accountant checks them and enters and checks the finance ones.
     struct TDemoOperator {
         const char* LoginId;
         int Employee;
         QList<int> Rights;
     };
     const QList<TDemoOperator> operators{
-        {"wangjing", 12, {10, 1014, 59, 1054, 67, 1053, 16, 68, 36, 66, 29}},
+        {"wangjing", 12, {10, 1014, 59, 1054, 1053, 16, 36, 66, 29}},
         {"liuyang", 16, {58, 1055, 17, 70, 69, 24, 26, 63, 64, 23, 25, 29, 66, 1052, 61}},
     };
     for (const TDemoOperator& o : operators) {

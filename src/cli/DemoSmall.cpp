@@ -9,8 +9,14 @@
 #include "Numbers.h"
 #include "OrderBill.h"
 #include "Operator.h"
+#include "OutlayBill.h"
 #include "QuotBill.h"
+#include "ReceiptBill.h"
 #include "SaleBill.h"
+#include "SaleGathering.h"
+#include "SaleLists.h"
+#include "ShldinBill.h"
+#include "SlInvBill.h"
 
 namespace {
 
@@ -52,6 +58,12 @@ public:
         makeOrders();
         makeDeliveries();
         if (progress) progress(QStringLiteral("销售单据"), m_sales.size(), m_sales.size());
+        TActAs accountant(QStringLiteral("liuyang"));
+        makeReceipts();
+        makeInvoices();
+        makeOtherReceivables();
+        makeExpenses();
+        if (progress) progress(QStringLiteral("财务单据"), 1, 1);
     }
 
 private:
@@ -193,6 +205,112 @@ private:
             SaveOrFail<RSale, TSaleBill>(sale);
             if (s < 6) Check<RSale, TSaleBill>(sale);
             m_sales.append(sale);
+        }
+    }
+
+    // A receipt line settling a delivery: the whole outstanding amount, as the picker offers it.
+    RReceiptdl settle(const RSale& sale)
+    {
+        TSaleGathering gathering;
+        TSaleWhere where;
+        where.ClientIdFld->SetValue(*sale.ClientId);
+        gathering.Open(&where);
+        TDataSet* rows = gathering.DataSet();
+        for (rows->First(); !rows->Eof(); rows->Next())
+            if (gathering.IdFld->AsInteger() == sale.Id) return gathering.AsReceiptdl();
+        throw EMqError(QStringLiteral("演示发货单 %1 没有应收余额").arg(sale.Code));
+    }
+
+    void saveReceipt(RReceipt& r, bool check)
+    {
+        TReceiptBill::Recalc(r);
+        QString message;
+        if (!TReceiptBill::Save(r, message)) throw EMqError(QStringLiteral("保存演示单据失败: %1").arg(message));
+        if (check && !TReceiptBill::ToggleCheck(r)) throw EMqError(QStringLiteral("审核演示单据失败: %1").arg(r.Code));
+    }
+
+    // Paid in full, paid in part with a discount, and an advance without deliveries.
+    void makeReceipts()
+    {
+        for (int i = 0; i < 3; ++i) {
+            const RSale& sale = m_sales.at(i);
+            RReceipt r = TReceiptBill::NewRecord();
+            r.BizDate = sale.BizDate.addDays(10);
+            r.ClientId = sale.ClientId;
+            r.BankId = m_ids.Banks.at(1 + i % 2);
+            r.HandmanId = sale.SalemanId;
+            r.DeptId = sale.DeptId;
+            RReceiptdl line = settle(sale);
+            if (i == 2) {
+                line.dlDisFund = Numbers::RoundTo(std::fmod(line.dlPayFund, 10.0), 2);
+                line.dlPayFund = Numbers::RoundTo(line.dlPayFund * 0.6 - line.dlDisFund, 2);
+            }
+            r.Lines.append(line);
+            saveReceipt(r, i < 2);
+        }
+        RReceipt advance = TReceiptBill::NewRecord();
+        advance.BizDate = day(20);
+        advance.ClientId = clientId(7);
+        advance.BankId = m_ids.Banks.at(1);
+        advance.HandmanId = m_sales.last().SalemanId;
+        advance.Prefund = 5000;
+        advance.Note = QStringLiteral("预收货款");
+        saveReceipt(advance, false);
+    }
+
+    void makeInvoices()
+    {
+        for (int i = 0; i < 2; ++i) {
+            QList<int> lines;
+            for (const RSaledl& l : m_sales.at(i).Lines) lines << l.dlId;
+            RSlInv inv;
+            if (!TSlInvBill::CreateFromSaleLines(lines, inv)) throw EMqError(QStringLiteral("演示发票没有明细"));
+            inv.InvDate = m_sales.at(i).BizDate.addDays(2);
+            inv.InvCode = QStringLiteral("3200241130");
+            inv.InvNo = QStringLiteral("%1").arg(1208800 + i, 8, 10, QChar(u'0'));
+            inv.TotalFund = TSlInvBill::Total(inv);
+            QString message;
+            if (!TSlInvBill::Save(inv, message)) throw EMqError(QStringLiteral("保存演示单据失败: %1").arg(message));
+            if (i == 0 && !TSlInvBill::ToggleCheck(inv)) throw EMqError(QStringLiteral("审核演示单据失败: %1").arg(inv.Code));
+        }
+    }
+
+    void makeOtherReceivables()
+    {
+        for (int i = 0; i < 2; ++i) {
+            RShldin r = TShldinBill::NewRecord();
+            r.BizDate = day(30 - i * 15);
+            r.ClientId = clientId(i + 2);
+            r.ItemId = m_ids.ShldinItems.at(i == 0 ? 0 : 2);
+            r.Fund = i == 0 ? 120 : 800;
+            r.Sign = 1;
+            r.HandmanId = m_ids.Saleman(m_m, m_m.Clients.at(i + 2).Saleman);
+            r.DeptId = m_ids.SalemanDept(m_m, m_m.Clients.at(i + 2).Saleman);
+            r.Note = i == 0 ? QStringLiteral("代付运费") : QStringLiteral("设备安装调试");
+            QString message;
+            if (!TShldinBill::Save(r, message)) throw EMqError(QStringLiteral("保存演示单据失败: %1").arg(message));
+            if (i == 0 && !TShldinBill::ToggleCheck(r)) throw EMqError(QStringLiteral("审核演示单据失败: %1").arg(r.Code));
+        }
+    }
+
+    void makeExpenses()
+    {
+        const QList<double> funds{356.5, 1280, 96, 2400};
+        for (int i = 0; i < funds.size(); ++i) {
+            ROutlay o = TOutlayBill::NewRecord();
+            o.BizDate = day(70 - i * 18);
+            o.Sign = 1;
+            o.ItemId = m_ids.OutlayItems.at(i % m_ids.OutlayItems.size());
+            o.BankId = m_ids.Banks.at(i % 2);
+            o.Fund = funds.at(i);
+            const TDemoClient& client = m_m.Clients.at(i % m_m.Clients.size());
+            o.ClientId = clientId(i);
+            o.SalemanId = m_ids.Saleman(m_m, client.Saleman);
+            o.HandmanId = o.SalemanId;
+            o.DeptId = m_ids.SalemanDept(m_m, client.Saleman);
+            QString message;
+            if (!TOutlayBill::Save(o, message)) throw EMqError(QStringLiteral("保存演示单据失败: %1").arg(message));
+            if (i < 3 && !TOutlayBill::ToggleCheck(o)) throw EMqError(QStringLiteral("审核演示单据失败: %1").arg(o.Code));
         }
     }
 

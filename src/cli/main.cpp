@@ -35,6 +35,20 @@ void printHelp(QTextStream& out)
     out.flush();
 }
 
+bool isGlobalOption(const QString& a)
+{
+    return a == QLatin1String("--db") || a == QLatin1String("--pg") || a == QLatin1String("--user") ||
+           a == QLatin1String("--password");
+}
+
+QString& globalOption(TCliContext& context, const QString& a)
+{
+    if (a == QLatin1String("--db")) return context.DbFile;
+    if (a == QLatin1String("--pg")) return context.PgConnection;
+    if (a == QLatin1String("--user")) return context.UserId;
+    return context.Password;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -53,17 +67,12 @@ int main(int argc, char** argv)
             printHelp(out);
             return 0;
         }
-        if (a == QLatin1String("--db") || a == QLatin1String("--pg") || a == QLatin1String("--user") ||
-            a == QLatin1String("--password")) {
+        if (isGlobalOption(a)) {
             if (args.isEmpty()) {
                 context.Fail(QStringLiteral("%1 后面缺少值").arg(a));
                 return 2;
             }
-            QString& target = a == QLatin1String("--db")     ? context.DbFile
-                              : a == QLatin1String("--pg")   ? context.PgConnection
-                              : a == QLatin1String("--user") ? context.UserId
-                                                             : context.Password;
-            target = args.takeFirst();
+            globalOption(context, a) = args.takeFirst();
             continue;
         }
         if (a.startsWith(QLatin1String("-"))) {
@@ -71,7 +80,19 @@ int main(int argc, char** argv)
             return 2;
         }
         command = a;
-        context.Args = args;
+        // The global options may also follow the command's own arguments.
+        while (!args.isEmpty()) {
+            const QString b = args.takeFirst();
+            if (isGlobalOption(b)) {
+                if (args.isEmpty()) {
+                    context.Fail(QStringLiteral("%1 后面缺少值").arg(b));
+                    return 2;
+                }
+                globalOption(context, b) = args.takeFirst();
+            } else {
+                context.Args << b;
+            }
+        }
         break;
     }
     if (command.isEmpty()) {
