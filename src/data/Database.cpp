@@ -165,6 +165,10 @@ void TDatabase::setupSqlite()
     run(QStringLiteral("PRAGMA foreign_keys = ON"));
     run(QStringLiteral("PRAGMA journal_mode = WAL"));
     run(QStringLiteral("PRAGMA synchronous = NORMAL"));
+    // Reports join large tables by key, which reads pages all over the file: a larger page
+    // cache and memory-mapped reads keep those reads from going through the file each time.
+    run(QStringLiteral("PRAGMA cache_size = -65536"));
+    run(QStringLiteral("PRAGMA mmap_size = 268435456"));
 }
 
 void TDatabase::run(const QString& sql)

@@ -100,6 +100,12 @@ QDateTime TField::ToDateTime(const QVariant& v)
 QDate TField::ToDate(const QVariant& v)
 {
     if (v.typeId() == QMetaType::QDate) return v.toDate();
+    if (v.typeId() == QMetaType::QString) {
+        // Straight from the digits: a QDateTime on the way costs a time-zone lookup per value.
+        QDate d;
+        QTime t;
+        if (parseStamp(v.toString(), d, t)) return d;
+    }
     return ToDateTime(v).date();
 }
 

@@ -68,6 +68,25 @@ QString roundedDigits(double value, int decimals, bool halfEven)
     return decimals > 0 ? intPart + u'.' + frac : intPart;
 }
 
+// The common case without text: when the scaled value lies clearly away from a half, the
+// nearest integer is what the decimal text rounds to, and integer / 10^decimals is the double
+// nearest to that decimal. Near a half (or out of range) the text decides.
+bool quickRound(double value, int decimals, double& out)
+{
+    static const double kScale[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    if (decimals < 0 || decimals > 8 || !std::isfinite(value)) return false;
+    const double scale = kScale[decimals];
+    const double s = std::fabs(value) * scale;
+    if (s >= 1e12) return false;
+    const double whole = std::floor(s);
+    const double frac = s - whole;
+    // The 15-digit decimal form may sit a few units of 1e-15 (relative) away from the binary value.
+    if (std::fabs(frac - 0.5) <= 1e-7 + s * 1e-13) return false;
+    const double r = (frac > 0.5 ? whole + 1 : whole) / scale;
+    out = (value < 0 && r != 0.0) ? -r : r;
+    return true;
+}
+
 double fromText(const QString& digits, double value)
 {
     const double r = digits.toDouble();
@@ -78,11 +97,15 @@ double fromText(const QString& digits, double value)
 
 double Numbers::RoundTo(double value, int decimals)
 {
+    double quick;
+    if (quickRound(value, decimals, quick)) return quick;
     return fromText(roundedDigits(value, decimals, false), value);
 }
 
 double Numbers::RoundHalfEven(double value, int decimals)
 {
+    double quick;
+    if (quickRound(value, decimals, quick)) return quick;
     return fromText(roundedDigits(value, decimals, true), value);
 }
 
