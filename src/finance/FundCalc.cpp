@@ -34,31 +34,12 @@ QString windowCondition(const QString& column, const TWindow& w)
     return c.IsEmpty() ? QStringLiteral("1=1") : c.Conditions();
 }
 
-// The bounds that take in every window, so that rows outside all of them are never read.
-TCriteria outerBounds(const QString& column, const QList<TWindow>& windows)
-{
-    TDateBound first;
-    TDateBound last;
-    bool openBegin = false;
-    bool openEnd = false;
-    for (const TWindow& w : windows) {
-        if (w.Empty) continue;
-        if (!w.Begin) openBegin = true;
-        else if (!first || *w.Begin < *first) first = w.Begin;
-        if (!w.End) openEnd = true;
-        else if (!last || *w.End > *last) last = w.End;
-    }
-    TCriteria c;
-    if (!openBegin && first) c.Date(column, QStringLiteral(">="), *first);
-    if (!openEnd && last) c.Date(column, QStringLiteral("<="), *last);
-    return c;
-}
-
-// Per client: measure m in window w at index m * windows + w. One grouped query; amounts are
-// money (four decimals) so that engines agree and sums free of binary noise compare with 0.
+// Per client: measure m in window w at index m * windows + w. One grouped query over the whole
+// table; amounts are money (four decimals) so that engines agree and sums free of binary noise
+// compare with 0.
 QHash<int, QVector<double>> groupedSums(const QString& from, const QString& clientColumn, const QString& deptColumn,
                                         int clientId, int deptId, const QList<TMeasure>& measures,
-                                        const QList<TWindow>& windows, const QString& boundColumn)
+                                        const QList<TWindow>& windows)
 {
     QStringList sums;
     QList<int> slots;
@@ -76,8 +57,9 @@ QHash<int, QVector<double>> groupedSums(const QString& from, const QString& clie
     TCriteria where;
     where.Id(clientColumn, clientId);
     where.Id(deptColumn, deptId);
-    if (!boundColumn.isEmpty()) where.Add(outerBounds(boundColumn, windows).Conditions());
-    QSqlQuery q = GlobalDatabase().Select(QStringLiteral("select %1, %2 from %3 where 1=1%4 group by %1")
+    // Grouping by +column reads the table in its own order and sorts the rows: walking a
+    // large table in the order of its client index costs a random read per row.
+    QSqlQuery q = GlobalDatabase().Select(QStringLiteral("select +%1, %2 from %3 where 1=1%4 group by +%1")
                                               .arg(clientColumn, sums.join(QStringLiteral(", ")), from, where.Text()),
                                           {});
     const int width = int(measures.size() * windows.size());
@@ -110,15 +92,15 @@ void prepareMovements(int clientId, int deptId, const QList<TWindow>& windows, c
     };
     take(groupedSums(QStringLiteral("sale m left join saletype t on m.TypeId=t.Id"), QStringLiteral("m.ClientId"),
                      QStringLiteral("m.DeptId"), clientId, deptId, {{SaleAmount(), QStringLiteral("m.BizDate"), {}}},
-                     windows, QStringLiteral("m.BizDate")),
+                     windows),
          [](RShldinTotals& t, const QVector<double>& v, int w) { t.Increase += v[w]; });
     take(groupedSums(QStringLiteral("shouldin m"), QStringLiteral("m.ClientId"), QStringLiteral("m.DeptId"), clientId,
-                     deptId, {{ShldinAmount(), QStringLiteral("m.BizDate"), {}}}, windows, QStringLiteral("m.BizDate")),
+                     deptId, {{ShldinAmount(), QStringLiteral("m.BizDate"), {}}}, windows),
          [](RShldinTotals& t, const QVector<double>& v, int w) { t.Increase += v[w]; });
     take(groupedSums(QStringLiteral("receipt m"), QStringLiteral("m.ClientId"), QStringLiteral("m.DeptId"), clientId,
                      deptId,
                      {{ReceiptAdvance(), QStringLiteral("m.BizDate"), {}}, {ReceiptDecrease(), QStringLiteral("m.BizDate"), {}}},
-                     windows, QStringLiteral("m.BizDate")),
+                     windows),
          [n](RShldinTotals& t, const QVector<double>& v, int w) {
              t.Advance += v[w];
              t.Decrease += v[n + w];
@@ -128,21 +110,42 @@ void prepareMovements(int clientId, int deptId, const QList<TWindow>& windows, c
 void prepareInvoices(int clientId, int deptId, const QList<TWindow>& windows, const QList<QHash<int, RInvTotals>*>& out)
 {
     for (QHash<int, RInvTotals>* totals : out) totals->clear();
-    const int n = int(windows.size());
-    // One pass over the delivery lines: a line with an invoice line is invoiced (once per
-    // invoice line), a line without one is not.
-    const QHash<int, QVector<double>> sums = groupedSums(
-        QStringLiteral("((((saledl d inner join sale m on d.MastId=m.Id) left join saletype t on m.TypeId=t.Id) left join "
-                       "slinvfrmdl id on d.dlId=id.SaledlId) left join slinvfrm im on id.MastId=im.Id)"),
-        QStringLiteral("m.ClientId"), QStringLiteral("m.DeptId"), clientId, deptId,
-        {{QStringLiteral("t.Sign*d.Fund"), QStringLiteral("im.InvDate"), QStringLiteral("id.dlId is not null")},
-         {QStringLiteral("t.Sign*d.Fund"), QStringLiteral("m.BizDate"), QStringLiteral("id.dlId is null")}},
-        windows, QString());
-    for (auto it = sums.cbegin(); it != sums.cend(); ++it) {
-        for (int w = 0; w < n; ++w) {
-            RInvTotals& t = (*out[w])[it.key()];
-            t.Invoiced += it.value()[w];
-            t.Uninvoiced += it.value()[n + w];
+    // First per delivery, reading its lines in the order of their delivery index: the lines on
+    // no invoice, and the invoiced lines per window of their invoice's date (a line counts once
+    // per invoice line pointing at it). Then per client, the deliveries by their type's sign,
+    // the lines on no invoice placed by the delivery's date.
+    QStringList inner{QStringLiteral("sum(case when id.dlId is null then d.Fund end) as u")};
+    QStringList outer;
+    QList<int> live;
+    for (int w = 0; w < windows.size(); ++w) {
+        if (windows[w].Empty) continue;
+        live << w;
+        inner << QStringLiteral("sum(case when id.dlId is not null and %1 then d.Fund end) as i%2")
+                     .arg(windowCondition(QStringLiteral("im.InvDate"), windows[w]))
+                     .arg(w);
+        outer << QStringLiteral("sum(t.Sign*x.i%1)").arg(w)
+              << QStringLiteral("sum(case when %1 then t.Sign*x.u end)").arg(windowCondition(QStringLiteral("m.BizDate"), windows[w]));
+    }
+    if (live.isEmpty()) return;
+    TCriteria sales;
+    sales.Id(QStringLiteral("s.ClientId"), clientId);
+    sales.Id(QStringLiteral("s.DeptId"), deptId);
+    const QString only = sales.IsEmpty()
+                             ? QString()
+                             : QStringLiteral(" where d.MastId in (select s.Id from sale s %1)").arg(sales.Where());
+    QSqlQuery q = GlobalDatabase().Select(
+        QStringLiteral("select +m.ClientId, %1 from ((select d.MastId as MastId, %2 from (saledl d left join slinvfrmdl "
+                       "id on d.dlId=id.SaledlId) left join slinvfrm im on id.MastId=im.Id%3 group by d.MastId) x cross "
+                       "join sale m) left join saletype t on m.TypeId=t.Id where m.Id=x.MastId group by +m.ClientId")
+            .arg(outer.join(QStringLiteral(", ")), inner.join(QStringLiteral(", ")), only),
+        {});
+    while (q.next()) {
+        if (q.isNull(0)) continue;
+        const int client = TField::ToInt(q.value(0));
+        for (int k = 0; k < live.size(); ++k) {
+            RInvTotals& t = (*out[live[k]])[client];
+            t.Invoiced += Numbers::RoundHalfEven(TField::ToFloat(q.value(1 + 2 * k)), 4);
+            t.Uninvoiced += Numbers::RoundHalfEven(TField::ToFloat(q.value(2 + 2 * k)), 4);
         }
     }
 }

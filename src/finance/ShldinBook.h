@@ -34,9 +34,9 @@ protected:
     void DeclareDateBrief();
     void DeclareAmounts();
     void DeclareBill();
-    // Runs a statement whose columns start with date, brief, signed amount, type, document Id,
-    // sort time, phase, sub-order, code, note and department, and fills the set after the
-    // opening row; extra reads the columns after those into a row.
+    // Runs a statement whose columns start with date, bill type, document Id, code, note,
+    // amount (a delivery's before its type's sign), type or item, department and position in the
+    // document, and fills the set after the opening row; extra reads the columns after those.
     using TExtraColumns = std::function<void(const QSqlQuery& q, QVector<QVariant>& row)>;
     double Fill(int clientId, const TDateBound& begin, const QString& sql, const TExtraColumns& extra);
     // The conditions of every part: the client and the days of the period.
