@@ -230,6 +230,11 @@ TEST_P(BalanceTest, StatementInDateOrderWithRunningBalance)
     ledger.DataSet()->SetRecNo(4);
     EXPECT_TRUE(ledger.QtyFld->IsNull());
 
+    // January: the receipt of 100 (advance 30, settled 60, other 10) with its discount of 5.
+    book.Compute(1, QDate(2013, 1, 31), QDate(2013, 1, 1));
+    EXPECT_EQ(Lines(book), QStringList({QStringLiteral("12-31 结存 - - 0"), QStringLiteral("01-05 销售 1000 - 1000"),
+                                        QStringLiteral("01-08 收款  - 100 900"), QStringLiteral("01-08 折扣  - 5 895")}));
+
     // A client without documents in the period: only the opening row.
     book.Compute(3, End, Begin);
     EXPECT_EQ(Lines(book), QStringList{QStringLiteral("01-31 结存 - - 0")});
