@@ -18,12 +18,10 @@ struct TWindow {
     bool Empty = false;  // takes in nothing
 };
 
-// One summed amount: its expression, the date column that places it in a window and the
-// condition a row must meet besides.
+// One summed amount: its expression and the date column that places it in a window.
 struct TMeasure {
     QString Expr;
     QString DateColumn;
-    QString Condition;
 };
 
 QString windowCondition(const QString& column, const TWindow& w)
@@ -46,9 +44,8 @@ QHash<int, QVector<double>> groupedSums(const QString& from, const QString& clie
     for (int m = 0; m < measures.size(); ++m) {
         for (int w = 0; w < windows.size(); ++w) {
             if (windows[w].Empty) continue;
-            QString when = windowCondition(measures[m].DateColumn, windows[w]);
-            if (!measures[m].Condition.isEmpty()) when = measures[m].Condition + QStringLiteral(" and ") + when;
-            sums << QStringLiteral("sum(case when %1 then %2 end)").arg(when, measures[m].Expr);
+            sums << QStringLiteral("sum(case when %1 then %2 end)")
+                        .arg(windowCondition(measures[m].DateColumn, windows[w]), measures[m].Expr);
             slots << m * int(windows.size()) + w;
         }
     }
@@ -91,15 +88,15 @@ void prepareMovements(int clientId, int deptId, const QList<TWindow>& windows, c
             for (int w = 0; w < n; ++w) assign((*out[w])[it.key()], it.value(), w);
     };
     take(groupedSums(QStringLiteral("sale m left join saletype t on m.TypeId=t.Id"), QStringLiteral("m.ClientId"),
-                     QStringLiteral("m.DeptId"), clientId, deptId, {{SaleAmount(), QStringLiteral("m.BizDate"), {}}},
+                     QStringLiteral("m.DeptId"), clientId, deptId, {{SaleAmount(), QStringLiteral("m.BizDate")}},
                      windows),
          [](RShldinTotals& t, const QVector<double>& v, int w) { t.Increase += v[w]; });
     take(groupedSums(QStringLiteral("shouldin m"), QStringLiteral("m.ClientId"), QStringLiteral("m.DeptId"), clientId,
-                     deptId, {{ShldinAmount(), QStringLiteral("m.BizDate"), {}}}, windows),
+                     deptId, {{ShldinAmount(), QStringLiteral("m.BizDate")}}, windows),
          [](RShldinTotals& t, const QVector<double>& v, int w) { t.Increase += v[w]; });
     take(groupedSums(QStringLiteral("receipt m"), QStringLiteral("m.ClientId"), QStringLiteral("m.DeptId"), clientId,
                      deptId,
-                     {{ReceiptAdvance(), QStringLiteral("m.BizDate"), {}}, {ReceiptDecrease(), QStringLiteral("m.BizDate"), {}}},
+                     {{ReceiptAdvance(), QStringLiteral("m.BizDate")}, {ReceiptDecrease(), QStringLiteral("m.BizDate")}},
                      windows),
          [n](RShldinTotals& t, const QVector<double>& v, int w) {
              t.Advance += v[w];
