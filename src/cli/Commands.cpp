@@ -17,10 +17,14 @@ const QList<TCliCommand>& CliCommands()
          QStringLiteral("new|show|check|uncheck|delete --type N [--id ID]"), true, RunBill},
         {QStringLiteral("report"),
          QStringLiteral("按报表窗口的条件计算一个报表, 以 CSV 写到标准输出; 报表: sale-details, sale-gathering, order-progress, "
-                        "order-summary, quot-details, sales-summary, profit, receivable-summary, statement, ledger, outlay"),
-         QStringLiteral("compute one report with the criteria of its window and write it as CSV to stdout"),
+                        "order-summary, quot-details, sales-summary, profit, receivable-summary, statement, ledger, outlay; "
+                        "--by: sales-summary 按 client|saleman|ware|wareclass|district|dept, profit 按 saleman|dept|client|ware|wareclass; "
+                        "statement 和 ledger 需要 --client"),
+         QStringLiteral("compute one report with the criteria of its window and write it as CSV to stdout; --by for "
+                        "sales-summary (client|saleman|ware|wareclass|district|dept) and profit "
+                        "(saleman|dept|client|ware|wareclass); statement and ledger need --client"),
          QStringLiteral("NAME [--from yyyy-mm-dd] [--to yyyy-mm-dd] [--client ID] [--saleman ID] [--dept ID] [--ware ID] "
-                        "[--by client|saleman|ware|wareclass|district|dept] [--period month|quarter|weekday]"),
+                        "[--by MEMBER] [--period month|quarter|weekday]"),
          true, RunReport},
         {QStringLiteral("list"), QStringLiteral("把一个基础资料列表写成 CSV 到标准输出"),
          QStringLiteral("write a master list as CSV to stdout"),

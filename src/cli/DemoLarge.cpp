@@ -268,8 +268,8 @@ private:
         }
         const int direct = qMax(0, count - int(docs.size()));
         // Goods drawn twice for one delivery are dropped, so aim a little higher.
-        const double perDelivery = direct > 0 ? double(lineTarget - lines) / direct * 1.01 : 5;
-        const int most = qMax(1, int(std::lround(perDelivery * 2 - 1)));
+        const double perDelivery = direct > 0 ? double(lineTarget - lines) / direct * 1.03 : 5;
+        const double spread = qMax(0.0, perDelivery * 2 - 1);
         for (int i = 0; i < direct; ++i) {
             TDoc d;
             d.Client = pickClient();
@@ -284,7 +284,7 @@ private:
                 }
                 d.Note = QStringLiteral("质量问题退货");
             } else {
-                d.Lines = pickLines(d.Client, m_random.Int(1, most), true);
+                d.Lines = pickLines(d.Client, 1 + int(m_random.Real() * spread), true);
             }
             docs.append(d);
         }
@@ -437,7 +437,7 @@ private:
         for (int c = 0; c < byClient.size(); ++c) {
             const QList<int>& sales = byClient.at(c);
             for (int i = 0; i < sales.size();) {
-                const int n = qMin(int(sales.size()) - i, m_random.Chance(0.55) ? 1 : 2);
+                const int n = qMin(int(sales.size()) - i, m_random.Chance(0.5) ? 1 : 2);
                 const TDoc& last = m_sales.at(sales.at(i + n - 1));
                 TReceipt r;
                 r.Client = c;

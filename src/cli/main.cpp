@@ -16,12 +16,12 @@ void printHelp(QTextStream& out)
         "  mqsalectl --pg \"连接串\" 命令 [参数]\n"
         "\n"
         "选项 / Options:\n"
-        "  --db FILE   SQLite 数据库文件 / SQLite database file\n"
-        "  --pg CONN   PostgreSQL 连接串 / PostgreSQL connection string, e.g.\n"
-        "              \"Provider=PostgreSQL;Data Source=127.0.0.1;Port=5432;Initial Catalog=db;User ID=u;Password=p\"\n"
-        "  --user LOGIN     操作员, 默认 sa / operator, sa by default\n"
-        "  --password PW    操作员的密码, 默认为空 / the operator's password, empty by default\n"
-        "  -h, --help  显示本帮助 / show this help\n"
+        "  --db FILE         SQLite 数据库文件 / SQLite database file\n"
+        "  --pg CONN         PostgreSQL 连接串 / PostgreSQL connection string, e.g.\n"
+        "                    \"Provider=PostgreSQL;Data Source=127.0.0.1;Port=5432;Initial Catalog=db;User ID=u;Password=p\"\n"
+        "  --user LOGIN      操作员, 默认 sa / operator, sa by default\n"
+        "  --password PW     操作员的密码, 默认为空 / the operator's password, empty by default\n"
+        "  -h, --help        显示本帮助 / show this help\n"
         "\n"
         "命令 / Commands:\n");
     for (const TCliCommand& c : CliCommands()) {
