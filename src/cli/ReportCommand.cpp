@@ -116,6 +116,8 @@ const QList<TReport>& Reports()
              FillSalesWhere(*view->Where(), c);
              view->Compute();
              view->ShowPeriod(TSalePeriod(period));
+             // The member's key stays, so that scripts can join the rows to the master lists.
+             if (view->KeyFld) view->KeyFld->SetVisible(true);
              CsvOut::WriteDataSet(context.Out, *view->DataSet(), true);
          }},
         {QStringLiteral("profit"), 66, {"client", "saleman", "dept", "ware", "by"},
