@@ -438,7 +438,7 @@ TDemoMasters DemoCatalog::Build(quint32 seed, int clientCount, int goodsCount, c
     for (int t = 0; t < tree.size(); ++t) m.TopWares[t] = {-1, 0};
     for (int l = 0; l < leaves; ++l) {
         const TLeaf& leaf = *leafOf.at(l);
-        const QStringList specs = U(leaf.Specs).split(u'|');
+        const QStringList models = U(leaf.Specs).split(u'|');
         const int count = goodsCount / leaves + (l < goodsCount % leaves ? 1 : 0);
         const int top = leafTop.at(l);
         if (m.TopWares[top].first < 0) m.TopWares[top].first = int(m.Wares.size());
@@ -449,11 +449,11 @@ TDemoMasters DemoCatalog::Build(quint32 seed, int clientCount, int goodsCount, c
             w.Top = top;
             RWare& r = w.Rec;
             const TWord& brand = Brands().at((top * 5 + wareRandom.Int(0, 5)) % Brands().size());
-            const QString spec = specs.at(k % specs.size());
+            const QString model = models.at(k % models.size());
             r.Code = leafCode.at(l) + QStringLiteral("-%1").arg(k + 1, 4, 10, QChar(u'0'));
             r.Name = U(leaf.Name);
-            // Beyond the listed specifications, goods differ by the maker's model number.
-            r.PartNo = k < specs.size() ? spec : spec + QStringLiteral(" %1-%2").arg(QString::fromLatin1(brand.Initials)).arg(100 + k);
+            // Beyond the listed models, goods differ by the maker's model number.
+            r.PartNo = k < models.size() ? model : model + QStringLiteral(" %1-%2").arg(QString::fromLatin1(brand.Initials)).arg(100 + k);
             r.Brand = U(brand.Text);
             r.LookId = QString::fromLatin1(leaf.Initials);
             r.Package = wareRandom.Pick(packages);
